@@ -1,0 +1,5 @@
+if(SANITIZE)
+  string(REPLACE ";" "," _veltra_san "${SANITIZE}")
+  add_compile_options(-fsanitize=${_veltra_san} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${_veltra_san})
+endif()

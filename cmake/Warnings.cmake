@@ -1,0 +1,5 @@
+add_library(veltra_warnings INTERFACE)
+target_compile_options(veltra_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(VELTRA_WERROR)
+  target_compile_options(veltra_warnings INTERFACE -Werror)
+endif()

@@ -1,0 +1,240 @@
+#include "model/project.h"
+
+#include "persist/signal_lists.h"
+#include "util/file_io.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace veltra::core {
+
+std::span<TSignalText> SignalTables::group(SignalGroup g) {
+  switch (g) {
+  case SignalGroup::A:
+    return m_a;
+  case SignalGroup::E:
+    return m_e;
+  case SignalGroup::F:
+    return m_f;
+  case SignalGroup::H:
+    return m_h;
+  case SignalGroup::I:
+    return m_i;
+  case SignalGroup::M:
+    return m_m;
+  case SignalGroup::Q:
+    return m_q;
+  case SignalGroup::V:
+    return m_v;
+  case SignalGroup::S:
+    return m_s;
+  }
+  return {};
+}
+
+std::span<const TSignalText> SignalTables::group(SignalGroup g) const {
+  return const_cast<SignalTables*>(this)->group(g);
+}
+
+TSignalText* SignalTables::at(SignalGroup g, long long n) {
+  return inGroupRange(g, n) ? &group(g)[static_cast<std::size_t>(n)] : nullptr;
+}
+
+const TSignalText* SignalTables::at(SignalGroup g, long long n) const {
+  return inGroupRange(g, n) ? &group(g)[static_cast<std::size_t>(n)] : nullptr;
+}
+
+std::string SignalTables::text(SignalGroup g, long long n) const {
+  const TSignalText* t = at(g, n);
+  return t != nullptr ? t->str() : std::string();
+}
+
+void SignalTables::clear() {
+  for (SignalGroup g : kAllGroups)
+    for (TSignalText& t : group(g)) t.clear();
+}
+
+Project::Project() {
+  resetLoops();
+  SignalDesc.clear();
+  SignalName.clear();
+  FWert.fill(0.0);
+  std::memset(SwitchPrograms.data(), 0, sizeof SwitchPrograms);
+  std::memset(&ProjectData, 0, sizeof ProjectData);
+  Modified = false;
+}
+
+void Project::resetLoops() {
+  for (int loop = 1; loop <= kLoops; ++loop) {
+    LoopText[loop] = " ";
+    LoopSampleTime[loop] = 10;
+    for (auto& column : Cells[loop])
+      for (TCell& c : column) c.clear();
+    for (int n = 1; n <= kWires; ++n) {
+      XWires[loop][n].clear();
+      YWires[loop][n].clear();
+    }
+  }
+  // Index 0 is never used but is kept in a defined state.
+  LoopText[0].clear();
+  LoopSampleTime[0] = 0;
+  for (auto& column : Cells[0])
+    for (TCell& c : column) c.clear();
+  XWires[0].fill({});
+  YWires[0].fill({});
+  CurrentLoop = 1;
+}
+
+void Project::InitRKreise(const std::filesystem::path& programDir) {
+  Modified = true;
+  resetLoops();
+  auto file = [&](const char* name) { return findCaseInsensitive(programDir, name); };
+  auto generated = [&](SignalGroup g, const char* prefix) {
+    auto desc = SignalDesc.group(g);
+    auto names = SignalName.group(g);
+    for (std::size_t n = 1; n < desc.size(); ++n) {
+      desc[n].assign(prefix + std::to_string(n));
+      names[n].clear();
+    }
+  };
+  auto fromFile = [&](SignalGroup g, const char* name, bool alsoNames) {
+    auto names = SignalName.group(g);
+    readSignalTextFile(file(name), SignalDesc.group(g), alsoNames ? names : std::span<TSignalText>());
+    if (!alsoNames)
+      for (TSignalText& t : names) t.clear();
+  };
+  fromFile(SignalGroup::A, "ASignale.txt", false);
+  fromFile(SignalGroup::E, "ESignale.txt", false);
+  generated(SignalGroup::F, "Festwert ");
+  generated(SignalGroup::H, "Hilfssignal ");
+  generated(SignalGroup::M, "Merker ");
+  fromFile(SignalGroup::I, "ISignale.txt", true);
+  fromFile(SignalGroup::Q, "QSignale.txt", true);
+  fromFile(SignalGroup::V, "VSignale.txt", true);
+  for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
+}
+
+void Project::BildeFRArray() {
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (auto& column : Cells[loop])
+      for (TCell& c : column) {
+        if (c.letter != 'F') continue;
+        int n = c.i32(0);
+        if (n < 1 || n > kConstants) {
+          c.setI32(0, 1);
+          c.setF64(8, FWert[1]);
+        } else {
+          FWert[n] = c.f64(8);
+        }
+      }
+}
+
+void Project::SetzeFWert(int n) {
+  if (n < 1 || n > kConstants) return;
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (auto& column : Cells[loop])
+      for (TCell& c : column)
+        if (c.letter == 'F' && c.i32(0) == n) c.setF64(8, FWert[n]);
+}
+
+namespace {
+
+int nextFree(const Project::LoopWires& wires) {
+  for (int n = 1; n <= kWires; ++n)
+    if (wires[n].isFree()) return n;
+  return 0;
+}
+
+// The cell a wire end names, or nullptr when the stored position is outside
+// the grid (only in a damaged file).
+TCell* cellAt(Project::LoopCells& cells, const TWireEnd& end) {
+  if (!validCol(end.col) || !validRow(end.row)) return nullptr;
+  return &cells[end.col][end.row];
+}
+
+void detachDestination(Project::LoopCells& cells, Project::LoopWires& wires, int n, int col, int row,
+                       std::int32_t TCell::*inField, std::int32_t TCell::*outField) {
+  if (validCol(col) && validRow(row)) cells[col][row].*inField = 0;
+  if (!validWire(n)) return;
+  TWire& w = wires[n];
+  bool anyLeft = false;
+  for (TWireEnd& d : w.dest) {
+    if (d.col >= 0 && d.col == col && d.row == row) d = {-1, -1};
+    if (d.col >= 0) anyLeft = true;
+  }
+  if (!anyLeft) {
+    if (TCell* src = cellAt(cells, w.src)) src->*outField = 0;
+    w.clear();
+  }
+}
+
+void removeWire(Project::LoopCells& cells, Project::LoopWires& wires, int n, std::int32_t TCell::*inField,
+                std::int32_t TCell::*outField) {
+  if (!validWire(n)) return;
+  TWire& w = wires[n];
+  if (TCell* src = cellAt(cells, w.src)) src->*outField = 0;
+  for (const TWireEnd& d : w.dest)
+    if (d.col >= 0)
+      if (TCell* dst = cellAt(cells, d)) dst->*inField = 0;
+  w.clear();
+}
+
+} // namespace
+
+int Project::GetNextXNr() const { return nextFree(XWires[CurrentLoop]); }
+int Project::GetNextYNr() const { return nextFree(YWires[CurrentLoop]); }
+
+void Project::LoescheXE(int n, int col, int row) {
+  detachDestination(Cells[CurrentLoop], XWires[CurrentLoop], n, col, row, &TCell::XE, &TCell::XA);
+  Modified = true;
+}
+
+void Project::LoescheYE(int n, int col, int row) {
+  detachDestination(Cells[CurrentLoop], YWires[CurrentLoop], n, col, row, &TCell::YE, &TCell::YA);
+  Modified = true;
+}
+
+void Project::LoescheXA(int n) {
+  removeWire(Cells[CurrentLoop], XWires[CurrentLoop], n, &TCell::XE, &TCell::XA);
+  Modified = true;
+}
+
+void Project::LoescheYA(int n) {
+  removeWire(Cells[CurrentLoop], YWires[CurrentLoop], n, &TCell::YE, &TCell::YA);
+  Modified = true;
+}
+
+bool Project::loopIsEmpty(int loop) const {
+  for (const auto& column : Cells[loop])
+    for (const TCell& c : column)
+      if (!c.isEmpty()) return false;
+  return true;
+}
+
+void Project::clearLoop(int loop) {
+  Modified = true;
+  LoopText[loop] = " ";
+  LoopSampleTime[loop] = 10;
+  for (auto& column : Cells[loop])
+    for (TCell& c : column) c.clear();
+  for (int n = 1; n <= kWires; ++n) {
+    XWires[loop][n].clear();
+    YWires[loop][n].clear();
+  }
+}
+
+void Project::clearErrors(int loop) {
+  for (auto& column : Cells[loop])
+    for (TCell& c : column) c.error = 0;
+}
+
+void Project::copySignalTextsIntoModules(int loop) {
+  for (auto& column : Cells[loop])
+    for (TCell& c : column) {
+      auto g = groupOfLetter(static_cast<char>(c.letter));
+      if (!g) continue;
+      if (const TSignalText* t = SignalDesc.at(*g, c.i32(0))) c.text = *t;
+    }
+}
+
+} // namespace veltra::core

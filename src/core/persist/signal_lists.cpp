@@ -1,0 +1,46 @@
+#include "persist/signal_lists.h"
+
+#include "modules/catalogue.h"
+#include "util/error.h"
+#include "util/file_io.h"
+
+namespace veltra::core {
+
+void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc,
+                        std::span<TSignalText> names) {
+  const std::vector<std::string> lines = splitLines(readFileText(file));
+  for (std::size_t n = 1; n < desc.size(); ++n) {
+    std::string_view line = n <= lines.size() ? std::string_view(lines[n - 1]) : std::string_view();
+    desc[n].assign(line);
+    if (n < names.size()) names[n].assign(line);
+  }
+}
+
+std::vector<std::string> readItemFile(const std::filesystem::path& file) {
+  return splitLines(readFileText(file));
+}
+
+std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir, char letter) {
+  const ModuleType* type = moduleType(letter);
+  if (type != nullptr && !type->itemFile.empty()) {
+    try {
+      return readItemFile(findCaseInsensitive(programDir, type->itemFile));
+    } catch (const Error&) {
+      // fall back to the built-in names below
+    }
+  }
+  std::vector<std::string> items;
+  for (std::string_view s : builtinItems(letter)) items.emplace_back(s);
+  return items;
+}
+
+std::string itemText(const std::vector<std::string>& items, long long index) {
+  if (index >= 0 && index < static_cast<long long>(items.size())) return items[static_cast<std::size_t>(index)];
+  return std::to_string(index);
+}
+
+std::vector<std::string> readErrorTexts(const std::filesystem::path& file) {
+  return splitLines(readFileText(file));
+}
+
+} // namespace veltra::core

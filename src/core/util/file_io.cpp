@@ -1,0 +1,142 @@
+#include "util/file_io.h"
+
+#include "util/error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+
+namespace veltra::core {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string reason(int err) { return std::strerror(err); }
+
+struct FileCloser {
+  void operator()(std::FILE* f) const {
+    if (f != nullptr) std::fclose(f);
+  }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+[[noreturn]] void throwOpen(const fs::path& path, int err) {
+  throw Error("Datei " + path.string() + " kann nicht geöffnet werden. " + reason(err));
+}
+
+[[noreturn]] void throwCreate(const fs::path& path, int err) {
+  throw Error("Datei \"" + path.string() + "\" kann nicht erstellt werden. " + reason(err));
+}
+
+template <typename Buffer> Buffer readAll(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throwOpen(path, EISDIR);
+  FilePtr f(std::fopen(path.c_str(), "rb"));
+  if (!f) throwOpen(path, errno);
+  Buffer data;
+  char chunk[1 << 16];
+  for (;;) {
+    size_t n = std::fread(chunk, 1, sizeof chunk, f.get());
+    data.insert(data.end(), chunk, chunk + n);
+    if (n < sizeof chunk) break;
+  }
+  if (std::ferror(f.get())) throwOpen(path, EIO);
+  return data;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> readFileBytes(const fs::path& path) {
+  std::error_code ec;
+  auto size = fs::file_size(path, ec);
+  if (!ec && !fs::is_directory(path, ec)) {
+    // One allocation for the usual case of a regular file.
+    FilePtr f(std::fopen(path.c_str(), "rb"));
+    if (!f) throwOpen(path, errno);
+    std::vector<std::uint8_t> data(size);
+    size_t n = size == 0 ? 0 : std::fread(data.data(), 1, size, f.get());
+    if (n == size && std::fgetc(f.get()) == EOF && !std::ferror(f.get())) return data;
+  }
+  return readAll<std::vector<std::uint8_t>>(path);
+}
+
+std::string readFileText(const fs::path& path) { return readAll<std::string>(path); }
+
+void writeFileAtomic(const fs::path& path, std::string_view bytes) {
+  fs::path dir = path.parent_path();
+  if (dir.empty()) dir = ".";
+  std::random_device rd;
+  fs::path tmp = dir / ("." + path.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
+  {
+    FilePtr f(std::fopen(tmp.c_str(), "wb"));
+    if (!f) throwCreate(path, errno);
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) {
+      int err = errno;
+      f.reset();
+      std::remove(tmp.c_str());
+      throwCreate(path, err);
+    }
+    if (std::fflush(f.get()) != 0) {
+      int err = errno;
+      f.reset();
+      std::remove(tmp.c_str());
+      throwCreate(path, err);
+    }
+    std::FILE* raw = f.release();
+    if (std::fclose(raw) != 0) {
+      int err = errno;
+      std::remove(tmp.c_str());
+      throwCreate(path, err);
+    }
+  }
+  std::error_code ec;
+  fs::rename(tmp, path, ec);
+  if (ec) {
+    std::remove(tmp.c_str());
+    throwCreate(path, ec.value());
+  }
+}
+
+fs::path withExtension(const fs::path& path, std::string_view ext) {
+  fs::path p = path;
+  p.replace_extension(std::string(ext));
+  return p;
+}
+
+fs::path findCaseInsensitive(const fs::path& dir, std::string_view name) {
+  fs::path exact = dir / std::string(name);
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+  auto lower = [](std::string s) {
+    for (char& c : s)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+  };
+  const std::string wanted = lower(std::string(name));
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (lower(it->path().filename().string()) == wanted) return it->path();
+  }
+  return exact;
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.emplace_back(text.substr(start, i - start));
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+    ++i;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+} // namespace veltra::core
