@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace veltra::cli {
+
+// Exit codes shared by every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 64;
+inline constexpr int kExitBadInput = 2;
+
+struct Args {
+  std::filesystem::path programDir;  // --program-dir, default: the executable's folder
+  std::vector<std::string> positional;
+  std::vector<std::pair<std::string, std::string>> options;  // "--loop" -> "3"; flags get ""
+
+  bool has(const std::string& name) const;
+  std::string value(const std::string& name, const std::string& fallback = {}) const;
+};
+
+// One function per command; each returns the process exit code and prints
+// German error messages on stderr.
+int cmdInfo(const Args& args);
+int cmdSaveAs(const Args& args);
+
+} // namespace veltra::cli
