@@ -1,0 +1,88 @@
+#include "editor/text_annotations.h"
+#include "util/lenient_int.h"
+
+#include <gtest/gtest.h>
+
+namespace veltra::core {
+namespace {
+
+TEST(TextAnnotation, DialogEntryForTwoLines) {
+  std::string e = formatTextEntry({"Vorlauf", "Heizkreis 2", ""}, 3, 12, 7);
+  EXPECT_EQ(e, "Vorlauf|Heizkreis 2|=31207");
+  TextAnnotation t = parseTextEntry(e);
+  EXPECT_EQ(t.loop, 3);
+  EXPECT_EQ(t.col, 12);
+  EXPECT_EQ(t.row, 7);
+  EXPECT_EQ(t.lines[0], "Vorlauf");
+  EXPECT_EQ(t.lines[1], "Heizkreis 2");
+  EXPECT_EQ(t.lines[2], "");
+}
+
+TEST(TextAnnotation, EqualsSignIsStoredAsTilde) {
+  std::string e = formatTextEntry({"a=b", "", ""}, 1, 0, 0);
+  EXPECT_EQ(e, "a~b||=10000");
+  EXPECT_EQ(parseTextEntry(e).lines[0], "a=b");
+  // A tilde typed by the user therefore reads back as "=".
+  EXPECT_EQ(parseTextEntry("x~y||=10000").lines[0], "x=y");
+}
+
+TEST(TextAnnotation, AllLinesEmptyMeansNoEntry) { EXPECT_EQ(formatTextEntry({"", "", ""}, 1, 1, 1), ""); }
+
+TEST(TextAnnotation, ReadingOddEntries) {
+  // No "|": everything is line 1. A bar typed into a line splits it.
+  TextAnnotation t = parseTextEntry("nur eins=20304");
+  EXPECT_EQ(t.lines[0], "nur eins");
+  EXPECT_EQ(t.loop, 2);
+  EXPECT_EQ(t.col, 3);
+  EXPECT_EQ(t.row, 4);
+  t = parseTextEntry("a|b|c|d=10101");
+  EXPECT_EQ(t.lines[2], "c|d");
+  // Without "=", the key is everything after the first character.
+  t = parseTextEntry("x20304");
+  EXPECT_EQ(t.key, 20304);
+  EXPECT_EQ(t.lines[0], "x20304");
+  // "=" as first character: the whole entry is the text part.
+  t = parseTextEntry("=10101");
+  EXPECT_EQ(t.key, 10101);
+  EXPECT_EQ(t.lines[0], "=10101");
+  // A key that is not a number matches no loop.
+  t = parseTextEntry("Text=abc");
+  EXPECT_EQ(t.key, 0);
+  EXPECT_EQ(t.loop, 0);
+  EXPECT_EQ(parseTextEntry("").key, 0);
+}
+
+TEST(TextAnnotation, FindMatchesLoopColumnAndRow) {
+  std::vector<std::string> list = {"vier||=40307", "drei||=30307", "zwei||=30307"};
+  EXPECT_EQ(findTextEntry(list, 3, 3, 7), 1);
+  EXPECT_EQ(findTextEntry(list, 4, 3, 7), 0);
+  EXPECT_EQ(findTextEntry(list, 5, 3, 7), -1);
+}
+
+TEST(LenientInt, DigitsUpToTheFirstOtherCharacter) {
+  EXPECT_EQ(lenientInt("12abc"), 12);
+  EXPECT_EQ(lenientInt("  -7"), -7);
+  EXPECT_EQ(lenientInt("+201"), 201);
+  EXPECT_EQ(lenientInt("abc"), 0);
+  EXPECT_EQ(lenientInt(""), 0);
+  EXPECT_EQ(lenientInt("$1F"), 31);
+  EXPECT_EQ(lenientInt("0x10"), 16);
+  EXPECT_EQ(lenientInt("99999999999999999999"), 2147483647);
+  EXPECT_EQ(lenientInt("-99999999999999999999"), -2147483648LL);
+}
+
+TEST(StrictInt, OnlyWholeIntegers) {
+  std::int64_t v = -1;
+  EXPECT_TRUE(strictInt("15", v));
+  EXPECT_EQ(v, 15);
+  EXPECT_TRUE(strictInt(" -3 ", v));
+  EXPECT_EQ(v, -3);
+  EXPECT_FALSE(strictInt("", v));
+  EXPECT_FALSE(strictInt("1.5", v));
+  EXPECT_FALSE(strictInt("12abc", v));
+  EXPECT_FALSE(strictInt("-", v));
+  EXPECT_FALSE(strictInt("3000000000", v));
+}
+
+} // namespace
+} // namespace veltra::core
