@@ -1,0 +1,35 @@
+#include "util/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace veltra::core {
+namespace {
+
+TEST(FormatFixed, TwoDecimalsFiveDigits) {
+  EXPECT_EQ(formatFixed(15.5, 5, 2), "15.50");
+  EXPECT_EQ(formatFixed(10, 5, 2), "10.00");
+  EXPECT_EQ(formatFixed(-0.004, 5, 2), "0.00");
+  EXPECT_EQ(formatFixed(-12.345, 5, 2), "-12.35");
+  EXPECT_EQ(formatFixed(99999.99, 5, 2), "99999.99");
+  EXPECT_EQ(formatFixed(123456, 5, 2), "1.2346E+005");
+  EXPECT_EQ(formatFixed(-999999.9, 5, 2), "-1.0000E+006");
+}
+
+TEST(FormatFixed, ConstantLabelOfTheSymbol) {
+  EXPECT_EQ(formatFixed(12.34, 4, 1), "12.3");
+  EXPECT_EQ(formatFixed(1234.5, 4, 1), "1234.5");
+  EXPECT_EQ(formatFixed(12346, 4, 1), "1.235E+004");
+}
+
+TEST(FormatGeneral, ShortestFormReadsBackExactly) {
+  EXPECT_EQ(formatGeneral(1.0), "1");
+  EXPECT_EQ(formatGeneral(0.5), "0.5");
+  EXPECT_EQ(formatGeneral(-200), "-200");
+  EXPECT_EQ(formatGeneral(1e20), "1E20");
+  for (double v : {0.1, 1.0 / 3.0, -2.5e-7, 123456789.125}) EXPECT_EQ(std::strtod(formatGeneral(v).c_str(), nullptr), v);
+}
+
+} // namespace
+} // namespace veltra::core
