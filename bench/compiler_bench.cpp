@@ -1,0 +1,97 @@
+// Module table generation and the cross-reference on the largest projects
+// they meet: a table right under the 32,767-byte limit spread over all 200
+// loops, and a project with a signal module on every free place.
+#include "compiler/cross_reference.h"
+#include "compiler/module_table.h"
+#include "core/compiler/compiler_test_support.h"
+#include "modules/catalogue.h"
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace veltra::core {
+namespace {
+
+using namespace test_support;
+
+// Slot k of a loop: every other column, three rows per slot.
+constexpr int kSlots = 35;
+int slotCol(int k) { return 1 + 2 * (k % 7); }
+int slotRow(int k) { return 3 * (k / 7); }
+
+// Adds one module per loop in rounds (E, R, D, then a mix) as long as the
+// table stays within its limit, and wires E -> R -> D in every loop.
+std::unique_ptr<Project> largestTableProject() {
+  auto p = newProject();
+  const char cycle[] = "ERDAGKTZNQBCLPY";
+  int length = kTimeSwitchBlockSize;
+  bool added = true;
+  for (int k = 0; k < kSlots && added; ++k) {
+    added = false;
+    const char letter = cycle[k % (sizeof cycle - 1)];
+    const int entry = moduleType(letter)->entryLength() + (k == 0 ? kLoopHeaderSize : 0);
+    for (int loop = 1; loop <= kLoops; ++loop) {
+      if (length + entry > kMaxTableLength) break;
+      place(*p, loop, slotCol(k), slotRow(k), letter);
+      length += entry;
+      added = true;
+    }
+  }
+  for (int loop = 1; loop <= kLoops; ++loop) {
+    if (p->cell(loop, slotCol(1), 0).letter == 'R') connect(*p, loop, true, 1, slotCol(0), 0, slotCol(1), 0);
+    if (p->cell(loop, slotCol(2), 0).letter == 'D') connect(*p, loop, true, 2, slotCol(1), 0, slotCol(2), 0);
+  }
+  return p;
+}
+
+void BM_CompileLargestTable(benchmark::State& state) {
+  auto p = largestTableProject();
+  ModuleTable table;
+  CompileResult r = table.ErzeugeModulTabelle(*p);
+  if (!r.success || r.tableLength < kMaxTableLength - 140) throw std::logic_error("project does not fill the table");
+  for (auto _ : state) {
+    r = table.ErzeugeModulTabelle(*p);
+    benchmark::DoNotOptimize(r.checksum);
+  }
+  state.counters["table_bytes"] = r.tableLength;
+}
+BENCHMARK(BM_CompileLargestTable)->Unit(benchmark::kMicrosecond);
+
+// Signal modules on every other column of every row of every loop: 21,000
+// modules of the eight listed groups.
+std::unique_ptr<Project> signalProject() {
+  auto p = newProject();
+  const char letters[] = "EAIQMHVF";
+  int i = 0;
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (int col = 0; col <= 12; col += 2)
+      for (int row = 0; row < kRows; ++row, ++i) {
+        const char letter = letters[i % 8];
+        place(*p, loop, col, row, letter).setI32(0, 1 + (i / 8) % (letter == 'V' ? kVSignals : kSignals));
+      }
+  return p;
+}
+
+void BM_CrossReferenceFull(benchmark::State& state) {
+  auto p = signalProject();
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    auto result = crossReferenceLines(*p);
+    lines = result.size();
+    benchmark::DoNotOptimize(result.data());
+  }
+  state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_CrossReferenceFull)->Unit(benchmark::kMillisecond);
+
+// One question without the index, as the hover text asks it.
+void BM_GetQVWSingle(benchmark::State& state) {
+  auto p = signalProject();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GetQVW(*p, 'E', 17));
+}
+BENCHMARK(BM_GetQVWSingle)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace veltra::core
