@@ -1,0 +1,255 @@
+#include "modules/time_switch.h"
+
+#include "model/project.h"
+#include "util/error.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <memory>
+
+namespace veltra::core {
+namespace {
+
+TSwitchPoint point(std::uint8_t state, std::int32_t mask, std::int32_t hour, std::int32_t minute) {
+  TSwitchPoint p{};
+  p.state = state;
+  p.mask = mask;
+  p.hour = hour;
+  p.minute = minute;
+  return p;
+}
+
+bool isCleared(const TSwitchPoint& p) {
+  static const TSwitchPoint zero{};
+  return std::memcmp(&p, &zero, sizeof p) == 0;
+}
+
+// ---- texts ---------------------------------------------------------------
+
+TEST(TimeSwitchText, ExamplesOfTheDialog) {
+  EXPECT_EQ(BuildTimeString(point(1, kMonday + kWednesday + kSaturday, 6, 5)), "Ein Mo__Mi____Sa__  06:05");
+  EXPECT_EQ(BuildTimeString(point(1, kMonday + kFriday, 7, 0)), "Ein Mo______Fr____  07:00");
+  EXPECT_EQ(BuildTimeString(point(0, kAllDays, 23, 59)), "Aus MoDiMiDoFrSaSo  23:59");
+  EXPECT_EQ(BuildTimeString(point(0, kSunday, 0, 0)), "Aus ____________So  00:00");
+}
+
+TEST(TimeSwitchText, UnusedPointShowsNoTime) {
+  EXPECT_EQ(BuildTimeString(point(0, 0, 12, 30)), "Aus ______________  ");
+  EXPECT_EQ(BuildTimeString(point(1, -3, 12, 30)).size(), 20u);
+}
+
+TEST(TimeSwitchText, AnyNonZeroStateIsEin) { EXPECT_EQ(SetWTString(kTuesday, 7), "Ein __Di__________"); }
+
+TEST(TimeSwitchText, DamagedValuesAreShownAsTheyAre) {
+  EXPECT_EQ(BuildTimeString(point(1, kMonday, 123, -5)), "Ein Mo____________  123:-05");
+  EXPECT_EQ(BuildTimeString(point(1, kMonday, INT_MIN, INT_MAX)), "Ein Mo____________  -2147483648:2147483647");
+  // Bits above Sunday are not days.
+  EXPECT_EQ(SetWTString(kAllDays + 128, 1), "Ein MoDiMiDoFrSaSo");
+}
+
+class TimeSwitchRoundTrip : public ::testing::TestWithParam<int> {};
+
+TEST_P(TimeSwitchRoundTrip, LineReadsBackToItsPoint) {
+  const int mask = GetParam();
+  for (std::uint8_t state : {0, 1}) {
+    const int hour = mask % 24;
+    const int minute = (mask * 7) % 60;
+    const std::string line = BuildTimeString(point(state, mask, hour, minute));
+    std::uint8_t readState = 99;
+    std::int32_t readMask = -1;
+    GetWTFromString(line, readState, readMask);
+    EXPECT_EQ(readState, state) << line;
+    EXPECT_EQ(readMask, mask) << line;
+    if (mask == 0) continue;
+    std::int32_t h = -1;
+    std::int32_t m = -1;
+    EXPECT_TRUE(GetTimeFromString(line, h, m)) << line;
+    EXPECT_EQ(h, hour) << line;
+    EXPECT_EQ(m, minute) << line;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllMasks, TimeSwitchRoundTrip, ::testing::Range(0, 128));
+
+TEST(TimeSwitchText, ReadingLooksAnywhereInTheLine) {
+  std::uint8_t state = 0;
+  std::int32_t mask = 0;
+  GetWTFromString("So Ein Mo", state, mask);
+  EXPECT_EQ(state, 1);
+  EXPECT_EQ(mask, kMonday | kSunday);
+  GetWTFromString("", state, mask);
+  EXPECT_EQ(state, 0);
+  EXPECT_EQ(mask, 0);
+}
+
+struct TimeCase {
+  const char* line;
+  bool ok;
+  std::int32_t hour;
+  std::int32_t minute;
+};
+
+class TimeSwitchTime : public ::testing::TestWithParam<TimeCase> {};
+
+TEST_P(TimeSwitchTime, ReadsOnlyInsideTheLine) {
+  const std::string line = GetParam().line;
+  // A copy of exactly the line's length, so that ASan sees any read past it.
+  auto bytes = std::make_unique<char[]>(line.size() + 1);
+  std::memcpy(bytes.get(), line.data(), line.size());
+  std::int32_t h = -1;
+  std::int32_t m = -1;
+  EXPECT_EQ(GetTimeFromString(std::string_view(bytes.get(), line.size()), h, m), GetParam().ok);
+  EXPECT_EQ(h, GetParam().hour);
+  EXPECT_EQ(m, GetParam().minute);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, TimeSwitchTime,
+                         ::testing::Values(TimeCase{"", false, 0, 0}, TimeCase{"7", false, 0, 0},
+                                           TimeCase{"1:30", false, 0, 0}, TimeCase{"01:30", true, 1, 30},
+                                           TimeCase{"xx 23:59", true, 23, 59}, TimeCase{"ab:30", false, 0, 30},
+                                           TimeCase{"12:-5", false, 12, 0}, TimeCase{"  123:-05", false, 0, 5},
+                                           TimeCase{"Aus ______________  ", false, 0, 0}));
+
+// ---- programs ------------------------------------------------------------
+
+class SwitchProgramTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    m_project = std::make_unique<Project>();
+    std::memset(&m_project->SwitchPrograms, 0, sizeof m_project->SwitchPrograms);
+    m_project->Modified = false;
+  }
+  Project& p() { return *m_project; }
+  // Points 1..n of `program` with hour = point number.
+  void fill(int program, int n) {
+    for (int k = 1; k <= n; ++k)
+      ASSERT_EQ(addSwitchPoint(p(), program, point(1, kMonday, k, 0)), k);
+  }
+
+  std::unique_ptr<Project> m_project;
+};
+
+TEST_F(SwitchProgramTest, AddUsesTheFirstFreePointAndMarksTheProjectChanged) {
+  EXPECT_EQ(usedSwitchPoints(p(), 5), 0);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(1, kMonday + kFriday, 7, 0)), 1);
+  EXPECT_TRUE(p().Modified);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(0, kSunday, 22, 15)), 2);
+  EXPECT_EQ(usedSwitchPoints(p(), 5), 2);
+  EXPECT_EQ(GetSKanal(p(), 5), (std::vector<std::string>{"Ein Mo______Fr____  07:00", "Aus ____________So  22:15"}));
+  EXPECT_EQ(usedSwitchPoints(p(), 4), 0);
+  EXPECT_EQ(usedSwitchPoints(p(), 6), 0);
+}
+
+TEST_F(SwitchProgramTest, AddStoresStateAsZeroOrOne) {
+  addSwitchPoint(p(), 1, point(9, kMonday, 0, 0));
+  EXPECT_EQ(p().switchPoint(1, 1).state, 1);
+}
+
+TEST_F(SwitchProgramTest, AddWithoutDaysStoresNothing) {
+  EXPECT_EQ(addSwitchPoint(p(), 1, point(1, 0, 7, 0)), 0);
+  EXPECT_TRUE(isCleared(p().switchPoint(1, 1)));
+  EXPECT_FALSE(p().Modified);
+}
+
+TEST_F(SwitchProgramTest, TenPointsAtMostAndTheNextProgramNeverShows) {
+  fill(1, 10);
+  fill(2, 3);
+  EXPECT_EQ(addSwitchPoint(p(), 1, point(1, kMonday, 5, 5)), 0);
+  EXPECT_EQ(usedSwitchPoints(p(), 1), 10);
+  const auto lines = GetSKanal(p(), 1);
+  ASSERT_EQ(lines.size(), 10u);
+  for (int k = 1; k <= 10; ++k)
+    EXPECT_EQ(lines[k - 1], BuildTimeString(p().switchPoint(1, k)));
+  EXPECT_EQ(lines.back(), "Ein Mo____________  10:00");
+  EXPECT_EQ(GetSKanal(p(), 2).size(), 3u);
+}
+
+TEST_F(SwitchProgramTest, LastProgramHoldsTenPoints) {
+  fill(32, 10);
+  EXPECT_EQ(GetSKanal(p(), 32).size(), 10u);
+  EXPECT_EQ(GetSKanal(p(), 31).size(), 0u);
+}
+
+TEST_F(SwitchProgramTest, DeleteMovesLaterPointsUpAndClearsTheLast) {
+  fill(3, 4);
+  fill(4, 2);
+  EXPECT_TRUE(deleteSwitchPoint(p(), 3, 2));
+  EXPECT_EQ(usedSwitchPoints(p(), 3), 3);
+  EXPECT_EQ(p().switchPoint(3, 1).hour, 1);
+  EXPECT_EQ(p().switchPoint(3, 2).hour, 3);
+  EXPECT_EQ(p().switchPoint(3, 3).hour, 4);
+  EXPECT_TRUE(isCleared(p().switchPoint(3, 4)));
+  EXPECT_EQ(usedSwitchPoints(p(), 4), 2);
+}
+
+TEST_F(SwitchProgramTest, DeleteOfAFullProgramsLastAndFirstPoint) {
+  fill(1, 10);
+  EXPECT_TRUE(deleteSwitchPoint(p(), 1, 10));
+  EXPECT_TRUE(isCleared(p().switchPoint(1, 10)));
+  EXPECT_TRUE(deleteSwitchPoint(p(), 1, 1));
+  EXPECT_EQ(usedSwitchPoints(p(), 1), 8);
+  EXPECT_EQ(p().switchPoint(1, 1).hour, 2);
+  EXPECT_EQ(p().switchPoint(1, 8).hour, 9);
+  EXPECT_TRUE(isCleared(p().switchPoint(1, 9)));
+}
+
+TEST_F(SwitchProgramTest, DeleteOfNoUsedPointChangesNothing) {
+  fill(1, 2);
+  p().Modified = false;
+  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 0));
+  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 3));
+  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 11));
+  EXPECT_EQ(usedSwitchPoints(p(), 1), 2);
+  EXPECT_FALSE(p().Modified);
+}
+
+TEST_F(SwitchProgramTest, EditReplacesAPointAndDaysNoneLeavesIt) {
+  fill(1, 3);
+  EXPECT_TRUE(editSwitchPoint(p(), 1, 2, point(0, kSaturday, 8, 45)));
+  EXPECT_EQ(p().switchPoint(1, 2).state, 0);
+  EXPECT_EQ(GetSKanal(p(), 1)[1], "Aus __________Sa__  08:45");
+  EXPECT_FALSE(editSwitchPoint(p(), 1, 2, point(1, 0, 9, 0)));
+  EXPECT_EQ(GetSKanal(p(), 1)[1], "Aus __________Sa__  08:45");
+}
+
+TEST_F(SwitchProgramTest, EditBeyondTheUsedPointsKeepsTheProgramPacked) {
+  fill(1, 2);
+  EXPECT_FALSE(editSwitchPoint(p(), 1, 3, point(1, kMonday, 1, 1)));
+  EXPECT_FALSE(editSwitchPoint(p(), 1, 0, point(1, kMonday, 1, 1)));
+  EXPECT_TRUE(isCleared(p().switchPoint(1, 3)));
+}
+
+TEST_F(SwitchProgramTest, ValuesOutsideTheDialogsRangesAreRefused) {
+  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, 128, 0, 0)), Error);
+  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, 24, 0)), Error);
+  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, 0, 60)), Error);
+  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, -1, 0)), Error);
+  fill(1, 1);
+  EXPECT_THROW(editSwitchPoint(p(), 1, 1, point(1, kMonday, 0, -1)), Error);
+  EXPECT_EQ(p().switchPoint(1, 1).hour, 1);
+  EXPECT_EQ(usedSwitchPoints(p(), 1), 1);
+}
+
+TEST_F(SwitchProgramTest, ProgramNumbersOutsideTheTable) {
+  EXPECT_TRUE(GetSKanal(p(), 0).empty());
+  EXPECT_TRUE(GetSKanal(p(), 33).empty());
+  EXPECT_EQ(usedSwitchPoints(p(), -1), 0);
+  EXPECT_THROW(addSwitchPoint(p(), 33, point(1, kMonday, 0, 0)), Error);
+  EXPECT_THROW(addSwitchPoint(p(), 0, point(1, kMonday, 0, 0)), Error);
+  EXPECT_THROW(editSwitchPoint(p(), 33, 1, point(1, kMonday, 0, 0)), Error);
+  EXPECT_THROW(deleteSwitchPoint(p(), 0, 1), Error);
+}
+
+TEST_F(SwitchProgramTest, DamagedTableListsUpToTheFirstUnusedPoint) {
+  p().switchPoint(7, 1) = point(1, kMonday, 123, -5);
+  p().switchPoint(7, 2) = point(1, -1, 1, 1); // ends the program
+  p().switchPoint(7, 3) = point(1, kTuesday, 2, 2);
+  EXPECT_EQ(GetSKanal(p(), 7), (std::vector<std::string>{"Ein Mo____________  123:-05"}));
+  EXPECT_EQ(addSwitchPoint(p(), 7, point(0, kFriday, 6, 0)), 2);
+  EXPECT_EQ(GetSKanal(p(), 7).size(), 3u);
+}
+
+} // namespace
+} // namespace veltra::core
