@@ -22,9 +22,9 @@ void drawPortMark(Image& img, int y, bool input, Rgb c, PortMarkShape shape) {
   if (shape == PortMarkShape::Bar) {
     // A heavy stub from the picture's edge through the frame into the box.
     if (input)
-      img.fillRect(0, y - 1, kBoxLeft + kPinLength + 1, y + 1, c);
+      img.fillRect(0, y - 1, kBoxLeft + kPinLength, y + 1, c);
     else
-      img.fillRect(kBoxRight - kPinLength - 1, y - 1, kLastColumn, y + 1, c);
+      img.fillRect(kBoxRight - kPinLength, y - 1, kLastColumn, y + 1, c);
     return;
   }
   // A line from the picture's edge across the frame with an arrowhead in the
