@@ -66,7 +66,7 @@ def module(letter, title, what, ports, params, hints):
 def tool(title, steps, notes):
     lines = [title, ""]
     for s in steps:
-        lines += item(s)
+        lines += item(s if s[0].isdigit() else "- " + s)
     for n in notes:
         lines += [""] + paragraph(n)
     lines += [""]
@@ -190,7 +190,7 @@ MODULES = {
         "21.0 °C, eine Frostschutzgrenze oder einen Mindestwert für ein Ventil.",
         "Alle Module F mit derselben Nummer teilen sich einen Wert: wird er in einem Modul "
         "geändert, zeigen ihn alle anderen auch. Im Debug-Betrieb lässt er sich im laufenden "
-        "Regler verstellen. Das Symbol zeigt Nummer und Wert.",
+        "Regler ändern; das Projekt behält dabei seinen Wert. Das Symbol zeigt Nummer und Wert.",
     ], [
         (1, "Out X", "Wert der Konstanten"),
     ], [
@@ -498,7 +498,7 @@ MODULES = {
         (4, "Out Y", "Stopp (Stop)"),
         (5, "In Y", "digitaler Zusatzeingang (im Ausdruck ohne Namen)"),
     ], [
-        ("Schaltuhr - Kanal", "1", "Schaltuhrprogramm 0 bis 32"),
+        ("Schaltuhr - Kanal", "1", "Nummer des Schaltuhrprogramms (0 bis 32)"),
         ("Heizfaktor Ein", "5.0", "min/°C², Einschalten"),
         ("Kühlfaktor Ein", "0.0", "min/°C²; der Dialog setzt ihn auf 0"),
         ("Heizfaktor Aus", "100.0", "min/°C², Ausschalten"),
@@ -619,8 +619,9 @@ TOOLS = {
     ], [
         "F2 öffnet denselben Dialog für das Modul unter dem Mauszeiger, ohne das Werkzeug zu "
         "wechseln.",
-        "Im Debug-Betrieb öffnet der Klick auf ein Signalmodul statt des Dialogs das Fenster zum "
-        "Ändern des Werts im laufenden Regler.",
+        "Im Debug-Betrieb öffnet der Klick auf ein Modul A, E, F oder H statt des Dialogs das "
+        "Fenster \"Wert ändern\", auf ein Modul I, M, Q oder S das Fenster \"Bit ändern\". Die "
+        "Änderung gilt nur im laufenden Regler, nicht im Projekt.",
     ]),
     "#": tool("Werkzeug #: Modul löschen", [
         "Auf ein Modul klicken und die Frage \"Modul löschen?\" mit Ja beantworten.",

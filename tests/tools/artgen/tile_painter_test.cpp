@@ -85,12 +85,14 @@ bool connected(const Image& img, Point a, Point b) {
 class EveryTile : public ::testing::TestWithParam<std::tuple<TileCase, bool>> {};
 
 TEST_P(EveryTile, NameFollowsNumberAndKind) {
-  const auto& [c, analog] = GetParam();
+  const TileCase& c = std::get<0>(GetParam());
+  const bool analog = std::get<1>(GetParam());
   EXPECT_EQ(tileFileName(c.number, analog), std::string(analog ? "r" : "") + c.name + ".bmp");
 }
 
 TEST_P(EveryTile, LineReachesExactlyTheNamedSides) {
-  const auto& [c, analog] = GetParam();
+  const TileCase& c = std::get<0>(GetParam());
+  const bool analog = std::get<1>(GetParam());
   const Image img = paintTile(c.number, analog);
   ASSERT_EQ(img.width(), 7);
   ASSERT_EQ(img.height(), 7);
@@ -113,7 +115,8 @@ TEST_P(EveryTile, LineReachesExactlyTheNamedSides) {
 }
 
 TEST_P(EveryTile, OnlyTheKindColourOnWhite) {
-  const auto& [c, analog] = GetParam();
+  const TileCase& c = std::get<0>(GetParam());
+  const bool analog = std::get<1>(GetParam());
   const Image img = paintTile(c.number, analog);
   const Rgb ink = analog ? kAnalogRed : kBlack;
   int inked = 0;
@@ -127,7 +130,8 @@ TEST_P(EveryTile, OnlyTheKindColourOnWhite) {
 }
 
 TEST_P(EveryTile, JoinsWhatItShouldAndNothingElse) {
-  const auto& [c, analog] = GetParam();
+  const TileCase& c = std::get<0>(GetParam());
+  const bool analog = std::get<1>(GetParam());
   const Image img = paintTile(c.number, analog);
   for (const auto& [a, b] : c.joined)
     EXPECT_TRUE(connected(img, edgeMiddle(a), edgeMiddle(b))) << c.name << ": " << a << "-" << b;
