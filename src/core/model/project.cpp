@@ -51,7 +51,8 @@ std::string SignalTables::text(SignalGroup g, long long n) const {
 
 void SignalTables::clear() {
   for (SignalGroup g : kAllGroups)
-    for (TSignalText& t : group(g)) t.clear();
+    for (TSignalText& t : group(g))
+      t.clear();
 }
 
 Project::Project() {
@@ -69,7 +70,8 @@ void Project::resetLoops() {
     LoopText[loop] = " ";
     LoopSampleTime[loop] = 10;
     for (auto& column : Cells[loop])
-      for (TCell& c : column) c.clear();
+      for (TCell& c : column)
+        c.clear();
     for (int n = 1; n <= kWires; ++n) {
       XWires[loop][n].clear();
       YWires[loop][n].clear();
@@ -79,7 +81,8 @@ void Project::resetLoops() {
   LoopText[0].clear();
   LoopSampleTime[0] = 0;
   for (auto& column : Cells[0])
-    for (TCell& c : column) c.clear();
+    for (TCell& c : column)
+      c.clear();
   XWires[0].fill({});
   YWires[0].fill({});
   CurrentLoop = 1;
@@ -88,6 +91,10 @@ void Project::resetLoops() {
 void Project::InitRKreise(const std::filesystem::path& programDir) {
   Modified = true;
   resetLoops();
+  readSignalDefaults(programDir);
+}
+
+void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   auto file = [&](const char* name) { return findCaseInsensitive(programDir, name); };
   auto generated = [&](SignalGroup g, const char* prefix) {
     auto desc = SignalDesc.group(g);
@@ -101,7 +108,8 @@ void Project::InitRKreise(const std::filesystem::path& programDir) {
     auto names = SignalName.group(g);
     readSignalTextFile(file(name), SignalDesc.group(g), alsoNames ? names : std::span<TSignalText>());
     if (!alsoNames)
-      for (TSignalText& t : names) t.clear();
+      for (TSignalText& t : names)
+        t.clear();
   };
   fromFile(SignalGroup::A, "ASignale.txt", false);
   fromFile(SignalGroup::E, "ESignale.txt", false);
@@ -111,7 +119,8 @@ void Project::InitRKreise(const std::filesystem::path& programDir) {
   fromFile(SignalGroup::I, "ISignale.txt", true);
   fromFile(SignalGroup::Q, "QSignale.txt", true);
   fromFile(SignalGroup::V, "VSignale.txt", true);
-  for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
+  for (TSignalText& t : SignalDesc.group(SignalGroup::S))
+    t.clear();
 }
 
 void Project::BildeFRArray() {
@@ -135,6 +144,16 @@ void Project::SetzeFWert(int n) {
     for (auto& column : Cells[loop])
       for (TCell& c : column)
         if (c.letter == 'F' && c.i32(0) == n) c.setF64(8, FWert[n]);
+}
+
+void Project::setzeAlleFWerte() {
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (auto& column : Cells[loop])
+      for (TCell& c : column) {
+        if (c.letter != 'F') continue;
+        const int n = c.i32(0);
+        if (n >= 1 && n <= kConstants) c.setF64(8, FWert[n]);
+      }
 }
 
 namespace {
@@ -216,7 +235,8 @@ void Project::clearLoop(int loop) {
   LoopText[loop] = " ";
   LoopSampleTime[loop] = 10;
   for (auto& column : Cells[loop])
-    for (TCell& c : column) c.clear();
+    for (TCell& c : column)
+      c.clear();
   for (int n = 1; n <= kWires; ++n) {
     XWires[loop][n].clear();
     YWires[loop][n].clear();
@@ -225,7 +245,8 @@ void Project::clearLoop(int loop) {
 
 void Project::clearErrors(int loop) {
   for (auto& column : Cells[loop])
-    for (TCell& c : column) c.error = 0;
+    for (TCell& c : column)
+      c.error = 0;
 }
 
 void Project::copySignalTextsIntoModules(int loop) {

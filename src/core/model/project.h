@@ -41,18 +41,18 @@ static_assert(sizeof(SwitchProgramTable) == 5120);
 // tables is unused. About 15 MB: create it on the heap.
 class Project {
 public:
-  using LoopCells = std::array<std::array<TCell, kRows>, kCols>;  // [column][row]
-  using LoopWires = std::array<TWire, kWires + 1>;                // [1..100]
+  using LoopCells = std::array<std::array<TCell, kRows>, kCols>; // [column][row]
+  using LoopWires = std::array<TWire, kWires + 1>;               // [1..100]
 
   Project();
 
   std::array<LoopCells, kLoops + 1> Cells;  // [loop][column][row]
-  std::array<LoopWires, kLoops + 1> XWires;  // analog connections
-  std::array<LoopWires, kLoops + 1> YWires;  // digital connections
+  std::array<LoopWires, kLoops + 1> XWires; // analog connections
+  std::array<LoopWires, kLoops + 1> YWires; // digital connections
   std::array<std::string, kLoops + 1> LoopText;
   std::array<std::int32_t, kLoops + 1> LoopSampleTime;
   SignalTables SignalDesc;
-  SignalTables SignalName;  // no group S
+  SignalTables SignalName; // no group S
   std::array<double, kConstants + 1> FWert;
   SwitchProgramTable SwitchPrograms;
   std::vector<std::string> TextList;
@@ -73,9 +73,15 @@ public:
   void InitRKreise(const std::filesystem::path& programDir);
   // The loop and connection part of InitRKreise, without files.
   void resetLoops();
+  // The signal table part of InitRKreise. On a freshly constructed project
+  // (whose loops are already empty) it finishes InitRKreise without a second
+  // pass over the loop tables.
+  void readSignalDefaults(const std::filesystem::path& programDir);
 
   void BildeFRArray();
   void SetzeFWert(int n);
+  // SetzeFWert(n) for every n in 1..256, in one pass over the cells.
+  void setzeAlleFWerte();
 
   int GetNextXNr() const;
   int GetNextYNr() const;
