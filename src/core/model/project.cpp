@@ -51,8 +51,7 @@ std::string SignalTables::text(SignalGroup g, long long n) const {
 
 void SignalTables::clear() {
   for (SignalGroup g : kAllGroups)
-    for (TSignalText& t : group(g))
-      t.clear();
+    for (TSignalText& t : group(g)) t.clear();
 }
 
 Project::Project() {
@@ -70,8 +69,7 @@ void Project::resetLoops() {
     LoopText[loop] = " ";
     LoopSampleTime[loop] = 10;
     for (auto& column : Cells[loop])
-      for (TCell& c : column)
-        c.clear();
+      for (TCell& c : column) c.clear();
     for (int n = 1; n <= kWires; ++n) {
       XWires[loop][n].clear();
       YWires[loop][n].clear();
@@ -81,8 +79,7 @@ void Project::resetLoops() {
   LoopText[0].clear();
   LoopSampleTime[0] = 0;
   for (auto& column : Cells[0])
-    for (TCell& c : column)
-      c.clear();
+    for (TCell& c : column) c.clear();
   XWires[0].fill({});
   YWires[0].fill({});
   CurrentLoop = 1;
@@ -108,8 +105,7 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
     auto names = SignalName.group(g);
     readSignalTextFile(file(name), SignalDesc.group(g), alsoNames ? names : std::span<TSignalText>());
     if (!alsoNames)
-      for (TSignalText& t : names)
-        t.clear();
+      for (TSignalText& t : names) t.clear();
   };
   fromFile(SignalGroup::A, "ASignale.txt", false);
   fromFile(SignalGroup::E, "ESignale.txt", false);
@@ -119,8 +115,7 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   fromFile(SignalGroup::I, "ISignale.txt", true);
   fromFile(SignalGroup::Q, "QSignale.txt", true);
   fromFile(SignalGroup::V, "VSignale.txt", true);
-  for (TSignalText& t : SignalDesc.group(SignalGroup::S))
-    t.clear();
+  for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
 }
 
 void Project::BildeFRArray() {
@@ -235,8 +230,7 @@ void Project::clearLoop(int loop) {
   LoopText[loop] = " ";
   LoopSampleTime[loop] = 10;
   for (auto& column : Cells[loop])
-    for (TCell& c : column)
-      c.clear();
+    for (TCell& c : column) c.clear();
   for (int n = 1; n <= kWires; ++n) {
     XWires[loop][n].clear();
     YWires[loop][n].clear();
@@ -245,8 +239,7 @@ void Project::clearLoop(int loop) {
 
 void Project::clearErrors(int loop) {
   for (auto& column : Cells[loop])
-    for (TCell& c : column)
-      c.error = 0;
+    for (TCell& c : column) c.error = 0;
 }
 
 void Project::copySignalTextsIntoModules(int loop) {

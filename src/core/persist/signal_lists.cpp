@@ -6,7 +6,8 @@
 
 namespace veltra::core {
 
-void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc, std::span<TSignalText> names) {
+void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc,
+                        std::span<TSignalText> names) {
   const std::vector<std::string> lines = splitLines(readFileText(file));
   for (std::size_t n = 1; n < desc.size(); ++n) {
     std::string_view line = n <= lines.size() ? std::string_view(lines[n - 1]) : std::string_view();
@@ -15,7 +16,9 @@ void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText
   }
 }
 
-std::vector<std::string> readItemFile(const std::filesystem::path& file) { return splitLines(readFileText(file)); }
+std::vector<std::string> readItemFile(const std::filesystem::path& file) {
+  return splitLines(readFileText(file));
+}
 
 std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir, char letter) {
   const ModuleType* type = moduleType(letter);
@@ -27,8 +30,7 @@ std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir,
     }
   }
   std::vector<std::string> items;
-  for (std::string_view s : builtinItems(letter))
-    items.emplace_back(s);
+  for (std::string_view s : builtinItems(letter)) items.emplace_back(s);
   return items;
 }
 
@@ -37,6 +39,8 @@ std::string itemText(const std::vector<std::string>& items, long long index) {
   return std::to_string(index);
 }
 
-std::vector<std::string> readErrorTexts(const std::filesystem::path& file) { return splitLines(readFileText(file)); }
+std::vector<std::string> readErrorTexts(const std::filesystem::path& file) {
+  return splitLines(readFileText(file));
+}
 
 } // namespace veltra::core
