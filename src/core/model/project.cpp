@@ -65,23 +65,18 @@ Project::Project() {
 }
 
 void Project::resetLoops() {
-  for (int loop = 1; loop <= kLoops; ++loop) {
-    LoopText[loop] = " ";
-    LoopSampleTime[loop] = 10;
+  // Whole-table fills, a loop at a time while it is in cache: an empty cell is
+  // all zero but its letter, a free connection all -1 (every byte 0xFF).
+  for (int loop = 0; loop <= kLoops; ++loop) {
+    LoopText[loop] = loop == 0 ? "" : " ";
+    LoopSampleTime[loop] = loop == 0 ? 0 : 10;
+    std::memset(&Cells[loop], 0, sizeof Cells[loop]);
     for (auto& column : Cells[loop])
-      for (TCell& c : column) c.clear();
-    for (int n = 1; n <= kWires; ++n) {
-      XWires[loop][n].clear();
-      YWires[loop][n].clear();
-    }
+      for (TCell& c : column) c.letter = '*';
+    // Index 0 is never used but is kept in a defined state.
+    std::memset(&XWires[loop], loop == 0 ? 0 : 0xFF, sizeof XWires[loop]);
+    std::memset(&YWires[loop], loop == 0 ? 0 : 0xFF, sizeof YWires[loop]);
   }
-  // Index 0 is never used but is kept in a defined state.
-  LoopText[0].clear();
-  LoopSampleTime[0] = 0;
-  for (auto& column : Cells[0])
-    for (TCell& c : column) c.clear();
-  XWires[0].fill({});
-  YWires[0].fill({});
   CurrentLoop = 1;
 }
 

@@ -1,6 +1,5 @@
 #include "persist/library_file.h"
 
-#include "persist/rkl_reader.h"
 #include "persist/rkl_writer.h"
 #include "util/error.h"
 #include "util/file_io.h"
@@ -15,12 +14,11 @@ void checkLoop(int loop) {
   if (!validLoop(loop)) throw Error("Ungültige Regelkreisnummer " + std::to_string(loop));
 }
 
-void commit(Project& p, int loop, const LibraryLoop& lib) {
-  p.Cells[loop] = lib.cells;
-  p.XWires[loop] = lib.xWires;
-  p.YWires[loop] = lib.yWires;
-  p.LoopText[loop] = lib.text;
-  p.LoopSampleTime[loop] = lib.sampleTime;
+void checkEmpty(const Project& p, int loop) {
+  checkLoop(loop);
+  if (!p.loopIsEmpty(loop))
+    throw Error("Regelkreis " + std::to_string(loop) +
+                " ist nicht leer: eine Library kann nur in einen leeren Regelkreis geladen werden.");
 }
 
 } // namespace
@@ -32,12 +30,17 @@ void saveLibrary(Project& p, int loop, const std::filesystem::path& path) {
 }
 
 void loadLibrary(Project& p, int loop, const std::filesystem::path& path) {
-  checkLoop(loop);
-  if (!p.loopIsEmpty(loop))
-    throw Error("Regelkreis " + std::to_string(loop) +
-                " ist nicht leer: eine Library kann nur in einen leeren Regelkreis geladen werden.");
-  std::unique_ptr<LibraryLoop> lib = readRkl(readFileBytes(path), path.filename().string());
-  commit(p, loop, *lib);
+  checkEmpty(p, loop);
+  applyLibrary(p, loop, *readRkl(readFileBytes(path), path.filename().string()));
+}
+
+void applyLibrary(Project& p, int loop, const LibraryLoop& lib) {
+  checkEmpty(p, loop);
+  p.Cells[loop] = lib.cells;
+  p.XWires[loop] = lib.xWires;
+  p.YWires[loop] = lib.yWires;
+  p.LoopText[loop] = lib.text;
+  p.LoopSampleTime[loop] = lib.sampleTime;
   p.clearErrors(loop);
   p.copySignalTextsIntoModules(loop);
   p.Modified = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project.h"
+#include "persist/rkl_reader.h"
 
 #include <filesystem>
 
@@ -20,5 +21,10 @@ void saveLibrary(Project& p, int loop, const std::filesystem::path& path);
 // error codes 0 and, in its signal modules, the descriptions of `p`; FWert
 // is not rebuilt. Sets Modified.
 void loadLibrary(Project& p, int loop, const std::filesystem::path& path);
+
+// The part of loadLibrary after the file has been read: copies `lib` into
+// the empty `loop` and takes the descriptions of `p` into its signal
+// modules. Throws, changing nothing, when the loop holds a module.
+void applyLibrary(Project& p, int loop, const LibraryLoop& lib);
 
 } // namespace veltra::core

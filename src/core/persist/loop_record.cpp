@@ -1,5 +1,6 @@
 #include "persist/loop_record.h"
 
+#include <algorithm>
 #include <string>
 
 namespace veltra::core {
@@ -7,8 +8,6 @@ namespace veltra::core {
 namespace {
 
 constexpr bool validConnectionField(std::int32_t n) { return n >= 0 && n <= kWires; }
-
-bool validEnd(const TWireEnd& e) { return validCol(e.col) && validRow(e.row); }
 
 void writeCells(ByteWriter& out, const Project::LoopCells& cells) {
   for (int col = 0; col < kCols; ++col)
@@ -29,11 +28,11 @@ void readCells(ByteReader& in, Project::LoopCells& cells) {
     const std::uint8_t row = in.u8();
     if (!validCol(col) || !validRow(row))
       in.fail("Ungültige Zellposition (" + std::to_string(col) + ", " + std::to_string(row) + ")");
-    TCell c;
+    // Read in place: on failure the caller drops the whole target anyway.
+    TCell& c = cells[col][row];
     in.read(&c, sizeof c);
     for (std::int32_t n : {c.XE, c.XA, c.YE, c.YA})
       if (!validConnectionField(n)) in.fail("Ungültige Verbindungsnummer " + std::to_string(n));
-    cells[col][row] = c;
   }
 }
 
@@ -46,16 +45,22 @@ void readText(ByteReader& in, std::string& text) {
 
 // A used connection must name cells inside the grid; a free one (source
 // column negative) and unused destination slots are kept as they are.
+bool wireInGrid(const TWire& w) {
+  // The largest coordinate as unsigned (negative ones become huge) must be
+  // in the grid; written without branches, as this runs 840000 times for a
+  // full project.
+  auto largest = [](const TWireEnd& e) { return std::max(static_cast<unsigned>(e.col), static_cast<unsigned>(e.row)); };
+  unsigned worst = largest(w.src);
+  for (const TWireEnd& d : w.dest)
+    worst = std::max(worst, d.col < 0 ? 0u : largest(d));
+  return worst < kCols && worst < kRows;
+}
+
 void readWires(ByteReader& in, Project::LoopWires& wires, const char* kind) {
   in.read(&wires[1], kWireTableSize);
-  for (int n = 1; n <= kWires; ++n) {
-    const TWire& w = wires[n];
-    if (w.isFree()) continue;
-    bool ok = validEnd(w.src);
-    for (const TWireEnd& d : w.dest)
-      if (d.col >= 0 && !validEnd(d)) ok = false;
-    if (!ok) in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
-  }
+  for (int n = 1; n <= kWires; ++n)
+    if (!wires[n].isFree() && !wireInGrid(wires[n]))
+      in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
 }
 
 } // namespace

@@ -25,19 +25,6 @@ std::unique_ptr<Project> freshProject(const Project& previous, const fs::path& p
   return p;
 }
 
-// Error codes are transient; the tables take the texts the modules were
-// saved with (the description file may override them afterwards).
-void takeModuleTexts(Project& p) {
-  for (int loop = 1; loop <= kLoops; ++loop)
-    for (auto& column : p.Cells[loop])
-      for (TCell& c : column) {
-        c.error = 0;
-        auto g = groupOfLetter(static_cast<char>(c.letter));
-        if (!g) continue;
-        if (TSignalText* entry = p.SignalDesc.at(*g, Project::signalNumber(c))) *entry = c.text;
-      }
-}
-
 // Optional files are skipped, without a message, when they are missing or
 // cannot be read; `apply` runs only on a complete read.
 template <typename Apply> bool readOptional(const fs::path& path, Apply apply) {
@@ -57,12 +44,25 @@ std::string_view asText(const std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
+// Error codes are transient; the tables take the texts the modules were
+// saved with (the description file may override them afterwards).
+void adoptModuleTexts(Project& p) {
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (auto& column : p.Cells[loop])
+      for (TCell& c : column) {
+        c.error = 0;
+        auto g = groupOfLetter(static_cast<char>(c.letter));
+        if (!g) continue;
+        if (TSignalText* entry = p.SignalDesc.at(*g, Project::signalNumber(c))) *entry = c.text;
+      }
+}
+
 LoadedProject loadProject(const Project& previous, const fs::path& programDir, const fs::path& vtrPath) {
   LoadedProject result;
   result.project = freshProject(previous, programDir);
   Project& p = *result.project;
   readVtr(readFileBytes(vtrPath), vtrPath.filename().string(), p);
-  takeModuleTexts(p);
+  adoptModuleTexts(p);
   readOptional(withExtension(vtrPath, ".uhr"),
                [&](const auto& bytes, const std::string& name) { p.SwitchPrograms = readUhr(bytes, name); });
   readOptional(withExtension(vtrPath, ".desc"),
