@@ -112,6 +112,7 @@ void BM_LoadProject(benchmark::State& state) {
     benchmark::DoNotOptimize(loaded.project.get());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.loadBytes));
+  state.counters["file_bytes"] = static_cast<double>(f.loadBytes);
 }
 
 void BM_PlainRead(benchmark::State& state) {

@@ -51,12 +51,6 @@ TEST_F(ProjectSaveTest, ClearsErrorCodesInTheModelAndTheFile) {
   EXPECT_EQ(readFileText(dir / "anlage.txl"), "Text|||=40303\r\n");
 }
 
-TEST_F(ProjectSaveTest, NameWithoutExtensionGetsTheExtensionsAppended) {
-  saveProject(*p, dir / "anlage");
-  EXPECT_TRUE(exists("anlage.uhr"));
-  EXPECT_TRUE(exists("anlage.desc"));
-}
-
 TEST_F(ProjectSaveTest, FailingFileStopsTheFilesAfterIt) {
   fs::create_directory(dir / "anlage.desc");
   p->Modified = true;

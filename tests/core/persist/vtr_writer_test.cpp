@@ -65,13 +65,5 @@ TEST_F(VtrWriterTest, LoopsWithoutModulesAreLeftOutWhateverTheirDescription) {
   EXPECT_EQ(b[4 + record], 9);
 }
 
-TEST_F(VtrWriterTest, WritesTheCellAsItIsIncludingItsErrorCode) {
-  // Clearing errors is the save sequence's job; the image mirrors the model.
-  put(1, 5, 5, {.letter = 'K', .error = -3});
-  Bytes b = written();
-  EXPECT_EQ(b[12 + 2 + 26], 0xFD);
-  EXPECT_EQ(b[12 + 2 + 27], 0xFF);
-}
-
 } // namespace
 } // namespace veltra::core
