@@ -65,29 +65,28 @@ Project::Project() {
 }
 
 void Project::resetLoops() {
-  for (int loop = 1; loop <= kLoops; ++loop) {
-    LoopText[loop] = " ";
-    LoopSampleTime[loop] = 10;
+  // Whole-table fills, a loop at a time while it is in cache: an empty cell is
+  // all zero but its letter, a free connection all -1 (every byte 0xFF).
+  for (int loop = 0; loop <= kLoops; ++loop) {
+    LoopText[loop] = loop == 0 ? "" : " ";
+    LoopSampleTime[loop] = loop == 0 ? 0 : 10;
+    std::memset(&Cells[loop], 0, sizeof Cells[loop]);
     for (auto& column : Cells[loop])
-      for (TCell& c : column) c.clear();
-    for (int n = 1; n <= kWires; ++n) {
-      XWires[loop][n].clear();
-      YWires[loop][n].clear();
-    }
+      for (TCell& c : column) c.letter = '*';
+    // Index 0 is never used but is kept in a defined state.
+    std::memset(&XWires[loop], loop == 0 ? 0 : 0xFF, sizeof XWires[loop]);
+    std::memset(&YWires[loop], loop == 0 ? 0 : 0xFF, sizeof YWires[loop]);
   }
-  // Index 0 is never used but is kept in a defined state.
-  LoopText[0].clear();
-  LoopSampleTime[0] = 0;
-  for (auto& column : Cells[0])
-    for (TCell& c : column) c.clear();
-  XWires[0].fill({});
-  YWires[0].fill({});
   CurrentLoop = 1;
 }
 
 void Project::InitRKreise(const std::filesystem::path& programDir) {
   Modified = true;
   resetLoops();
+  readSignalDefaults(programDir);
+}
+
+void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   auto file = [&](const char* name) { return findCaseInsensitive(programDir, name); };
   auto generated = [&](SignalGroup g, const char* prefix) {
     auto desc = SignalDesc.group(g);
@@ -135,6 +134,16 @@ void Project::SetzeFWert(int n) {
     for (auto& column : Cells[loop])
       for (TCell& c : column)
         if (c.letter == 'F' && c.i32(0) == n) c.setF64(8, FWert[n]);
+}
+
+void Project::setzeAlleFWerte() {
+  for (int loop = 1; loop <= kLoops; ++loop)
+    for (auto& column : Cells[loop])
+      for (TCell& c : column) {
+        if (c.letter != 'F') continue;
+        const int n = c.i32(0);
+        if (n >= 1 && n <= kConstants) c.setF64(8, FWert[n]);
+      }
 }
 
 namespace {

@@ -73,9 +73,15 @@ public:
   void InitRKreise(const std::filesystem::path& programDir);
   // The loop and connection part of InitRKreise, without files.
   void resetLoops();
+  // The signal table part of InitRKreise. On a freshly constructed project
+  // (whose loops are already empty) it finishes InitRKreise without a second
+  // pass over the loop tables.
+  void readSignalDefaults(const std::filesystem::path& programDir);
 
   void BildeFRArray();
   void SetzeFWert(int n);
+  // SetzeFWert(n) for every n in 1..256, in one pass over the cells.
+  void setzeAlleFWerte();
 
   int GetNextXNr() const;
   int GetNextYNr() const;

@@ -1,0 +1,94 @@
+#include "persist/loop_record.h"
+
+#include <algorithm>
+#include <string>
+
+namespace veltra::core {
+
+namespace {
+
+constexpr bool validConnectionField(std::int32_t n) { return n >= 0 && n <= kWires; }
+
+void writeCells(ByteWriter& out, const Project::LoopCells& cells) {
+  for (int col = 0; col < kCols; ++col)
+    for (int row = 0; row < kRows; ++row) {
+      const TCell& c = cells[col][row];
+      if (c.isEmpty()) continue;
+      out.u8(static_cast<std::uint8_t>(col));
+      out.u8(static_cast<std::uint8_t>(row));
+      out.bytes(&c, sizeof c);
+    }
+  out.u8(kCellListEnd);
+}
+
+void readCells(ByteReader& in, Project::LoopCells& cells) {
+  for (;;) {
+    const std::uint8_t col = in.u8();
+    if (col == kCellListEnd) return;
+    const std::uint8_t row = in.u8();
+    if (!validCol(col) || !validRow(row))
+      in.fail("Ungültige Zellposition (" + std::to_string(col) + ", " + std::to_string(row) + ")");
+    // Read in place: on failure the caller drops the whole target anyway.
+    TCell& c = cells[col][row];
+    in.read(&c, sizeof c);
+    for (std::int32_t n : {c.XE, c.XA, c.YE, c.YA})
+      if (!validConnectionField(n)) in.fail("Ungültige Verbindungsnummer " + std::to_string(n));
+  }
+}
+
+void readText(ByteReader& in, std::string& text) {
+  const std::int32_t len = in.i32();
+  if (len < 0) in.fail("Ungültige Beschreibungslänge " + std::to_string(len));
+  auto bytes = in.take(static_cast<std::size_t>(len));
+  text.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+// A used connection must name cells inside the grid; a free one (source
+// column negative) and unused destination slots are kept as they are.
+bool wireInGrid(const TWire& w) {
+  // The largest coordinate as unsigned (negative ones become huge) must be
+  // in the grid; written without branches, as this runs 840000 times for a
+  // full project.
+  auto largest = [](const TWireEnd& e) { return std::max(static_cast<unsigned>(e.col), static_cast<unsigned>(e.row)); };
+  unsigned worst = largest(w.src);
+  for (const TWireEnd& d : w.dest)
+    worst = std::max(worst, d.col < 0 ? 0u : largest(d));
+  return worst < kCols && worst < kRows;
+}
+
+void readWires(ByteReader& in, Project::LoopWires& wires, const char* kind) {
+  in.read(&wires[1], kWireTableSize);
+  for (int n = 1; n <= kWires; ++n)
+    if (!wires[n].isFree() && !wireInGrid(wires[n]))
+      in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
+}
+
+} // namespace
+
+LoopRef loopOf(Project& p, int loop) {
+  return {p.Cells[loop], p.XWires[loop], p.YWires[loop], p.LoopText[loop], p.LoopSampleTime[loop]};
+}
+
+std::size_t maxLoopRecordSize(const Project& p, int loop) {
+  return 4 + kCols * kRows * kCellEntrySize + 1 + 4 + p.LoopText[loop].size() + 2 * kWireTableSize;
+}
+
+void writeLoopRecord(ByteWriter& out, const Project& p, int loop) {
+  const std::string& text = p.LoopText[loop];
+  out.i32(p.LoopSampleTime[loop]);
+  writeCells(out, p.Cells[loop]);
+  out.i32(static_cast<std::int32_t>(text.size()));
+  out.bytes(text.data(), text.size());
+  out.bytes(&p.XWires[loop][1], kWireTableSize);
+  out.bytes(&p.YWires[loop][1], kWireTableSize);
+}
+
+void readLoopRecord(ByteReader& in, const LoopRef& loop) {
+  loop.sampleTime = in.i32();
+  readCells(in, loop.cells);
+  readText(in, loop.text);
+  readWires(in, loop.xWires, "analoge");
+  readWires(in, loop.yWires, "digitale");
+}
+
+} // namespace veltra::core

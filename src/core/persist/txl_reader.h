@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veltra::core {
+
+// The text annotation file: one TextList entry per line (CR LF, LF or CR),
+// kept byte for byte; a final line without line end counts.
+std::vector<std::string> readTxl(std::string_view text);
+
+} // namespace veltra::core

@@ -1,0 +1,178 @@
+#pragma once
+
+// Helpers for the file format tests: byte images built by hand from the
+// record layouts (independent of the writers under test), temporary folders
+// and whole-file access.
+
+#include "model/project.h"
+#include "util/error.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace veltra::core::test {
+
+inline const std::filesystem::path kProgramDir = VELTRA_PROGRAM_DIR;
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Appends little-endian fields one byte at a time.
+class ByteImage {
+public:
+  ByteImage& u8(unsigned v) {
+    m_b.push_back(static_cast<std::uint8_t>(v));
+    return *this;
+  }
+  ByteImage& i16(int v) { return le(static_cast<std::uint32_t>(v), 2); }
+  ByteImage& i32(std::int32_t v) { return le(static_cast<std::uint32_t>(v), 4); }
+  ByteImage& text(std::string_view s) {
+    for (char c : s)
+      u8(static_cast<unsigned char>(c));
+    return *this;
+  }
+  ByteImage& fill(std::size_t n, unsigned v) {
+    m_b.insert(m_b.end(), n, static_cast<std::uint8_t>(v));
+    return *this;
+  }
+  ByteImage& append(const Bytes& b) {
+    m_b.insert(m_b.end(), b.begin(), b.end());
+    return *this;
+  }
+  const Bytes& bytes() const { return m_b; }
+  std::size_t size() const { return m_b.size(); }
+
+private:
+  ByteImage& le(std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i)
+      u8((v >> (8 * i)) & 0xFF);
+    return *this;
+  }
+  Bytes m_b;
+};
+
+struct CellSpec {
+  char letter = 'E';
+  int height = 1;
+  int part = 1;
+  std::string text{};
+  int error = 0;
+  std::int32_t number = 1; // first i32 of params (signal or constant number)
+  double value = 0.0;      // f64 at params offset 8
+  std::int32_t xe = 0, xa = 0, ye = 0, ya = 0;
+};
+
+// The 172-byte TCell record.
+inline Bytes cellRecord(const CellSpec& c) {
+  ByteImage b;
+  b.u8(static_cast<unsigned char>(c.letter)).u8(c.height).u8(c.part);
+  b.u8(c.text.size()).text(c.text).fill(21 - c.text.size(), 0).u8(0).i16(c.error);
+  b.i32(c.number).i32(0);
+  std::uint64_t bits;
+  std::memcpy(&bits, &c.value, 8);
+  b.i32(static_cast<std::int32_t>(bits & 0xFFFFFFFF)).i32(static_cast<std::int32_t>(bits >> 32));
+  b.fill(128 - 16, 0).i32(c.xe).i32(c.xa).i32(c.ye).i32(c.ya);
+  return b.bytes();
+}
+
+struct WireSpec {
+  int n;
+  int srcCol, srcRow;
+  std::vector<std::pair<int, int>> dests;
+};
+
+// 100 TWire records: all free (-1) except the given connections.
+inline Bytes wireTable(const std::vector<WireSpec>& used = {}) {
+  ByteImage b;
+  for (int n = 1; n <= kWires; ++n) {
+    const WireSpec* w = nullptr;
+    for (const WireSpec& u : used)
+      if (u.n == n) w = &u;
+    b.i32(w ? w->srcCol : -1).i32(w ? w->srcRow : -1);
+    for (std::size_t k = 0; k < kDests; ++k) {
+      bool set = w && k < w->dests.size();
+      b.i32(set ? w->dests[k].first : -1).i32(set ? w->dests[k].second : -1);
+    }
+  }
+  return b.bytes();
+}
+
+struct CellAt {
+  int col, row;
+  CellSpec cell;
+};
+
+// A loop record body: sample time, cell entries, 0xFF, description, wires.
+inline Bytes loopBody(const std::vector<CellAt>& cells, std::string_view text = " ", int sampleTime = 10,
+                      const std::vector<WireSpec>& x = {}, const std::vector<WireSpec>& y = {}) {
+  ByteImage b;
+  b.i32(sampleTime);
+  for (const CellAt& c : cells)
+    b.u8(c.col).u8(c.row).append(cellRecord(c.cell));
+  b.u8(0xFF).i32(static_cast<std::int32_t>(text.size())).text(text);
+  b.append(wireTable(x)).append(wireTable(y));
+  return b.bytes();
+}
+
+// The message of the Error that f throws; "kein Fehler" when it throws none.
+template <typename F> std::string errorText(F&& f) {
+  try {
+    f();
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return "kein Fehler";
+}
+
+inline std::unique_ptr<Project> newProject() {
+  auto p = std::make_unique<Project>();
+  p->InitRKreise(kProgramDir);
+  p->Modified = false;
+  return p;
+}
+
+inline Bytes readBytes(const std::filesystem::path& path) {
+  std::ifstream f(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::filesystem::path& path, const Bytes& b) {
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+inline void writeText(const std::filesystem::path& path, std::string_view s) {
+  writeBytes(path, Bytes(s.begin(), s.end()));
+}
+
+inline Bytes toBytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+public:
+  TempDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "veltra-test-XXXXXX").string();
+    m_path = mkdtemp(tmpl.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::filesystem::path operator/(std::string_view name) const { return m_path / std::string(name); }
+  const std::filesystem::path& path() const { return m_path; }
+
+private:
+  std::filesystem::path m_path;
+};
+
+} // namespace veltra::core::test
