@@ -3,14 +3,21 @@
 #include "wiring/path_steps.h"
 
 #include <limits>
+#include <type_traits>
 
 namespace veltra::core {
 
 using namespace path_steps;
 
+namespace {
+// Node number offsets of the neighbours, in the order of path_steps::Dir.
+constexpr int kNodeStep[4] = {kFieldSize, -1, 1, -kFieldSize};
+} // namespace
+
 void FastPathFinder::beginSearch() {
   if (++m_search == 0) {
-    m_stamp.fill(0);
+    for (NodeState& n : m_nodes)
+      n.search = 0;
     m_search = 1;
   }
   m_open.clear();
@@ -49,21 +56,20 @@ void FastPathFinder::rememberFailure(const WireField& field, std::uint8_t id) {
   Region& region = m_regions[label - m_regionBase - 1];
   region.leaks.reset();
   region.alive = true;
+  const TWireCell* cells = &field.at(0, 0);
   for (int k = 0; k < m_closedCount; ++k) {
     const int c = m_closed[at(k)];
     // An area that overlaps the new one no longer holds all its sub-cells.
     if (Region* old = regionOf(c)) old->alive = false;
     m_regionLabel[at(c)] = label;
-    const int cx = c / kFieldSize, cy = c % kFieldSize;
-    const TWireCell& cell = field.at(cx, cy);
+    const int cx = c / kFieldSize, cy = c - cx * kFieldSize;
     for (int dir = kRight; dir <= kLeft; ++dir) {
-      const int nx = cx + kDx[dir], ny = cy + kDy[dir];
-      if (!inField(nx, ny) || isClosed(node(nx, ny))) continue;
-      const TWireCell& ncell = field.at(nx, ny);
-      if (ncell.state == kBlocked) continue;
+      if (!inField(cx + kDx[dir], cy + kDy[dir])) continue;
+      const int n = c + kNodeStep[dir];
+      if (isClosed(n) || cells[n].state == kBlocked) continue;
       // This edge was closed to `id` by a side of another connection; that
       // connection could still pass.
-      const std::uint8_t own = cell.*kOwnSide[dir], back = ncell.*kBackSide[dir];
+      const std::uint8_t own = cells[c].*kOwnSide[dir], back = cells[n].*kBackSide[dir];
       if (own != 0 && own != id) region.leaks.set(own);
       if (back != 0 && back != id) region.leaks.set(back);
     }
@@ -72,47 +78,50 @@ void FastPathFinder::rememberFailure(const WireField& field, std::uint8_t id) {
 
 bool FastPathFinder::search(const WireField& field, int start, int target, int tx, int ty, std::uint8_t id) {
   beginSearch();
-  m_stamp[at(start)] = m_search;
-  m_where[at(start)] = kOpen;
-  m_g[at(start)] = 0;
-  m_parent[at(start)] = -1;
+  const TWireCell* cells = &field.at(0, 0);
+  m_nodes[at(start)] = {m_search, 0, -1, kOpen};
   m_open.push(start, 0);
   for (;;) {
     const int c = m_open.popClosest();
-    m_where[at(c)] = kClosed;
+    NodeState& cs = m_nodes[at(c)];
+    cs.where = kClosed;
     m_closed[at(m_closedCount++)] = c;
     // Nothing after the target is looked at, so its neighbours need not be.
     if (c == target) return true;
-    const int cx = c / kFieldSize, cy = c % kFieldSize;
-    const int parent = m_parent[at(c)];
+    const int cx = c / kFieldSize, cy = c - cx * kFieldSize;
     // The start counts as entered from the left.
-    const bool cHorizontal = parent < 0 || parent / kFieldSize != cx;
-    const int cg = m_g[at(c)];
-    const TWireCell& cell = field.at(cx, cy);
-    for (int dir = kRight; dir <= kLeft; ++dir) {
+    const bool cHorizontal = cs.parent < 0 || cs.parent / kFieldSize != cx;
+    const int cg = cs.g;
+    const TWireCell& cell = cells[c];
+    // The four neighbours in their fixed order, each step with its own
+    // constants.
+    auto visit = [&](auto dirConstant) {
+      constexpr int dir = decltype(dirConstant)::value;
       const int nx = cx + kDx[dir], ny = cy + kDy[dir];
-      if (!inField(nx, ny)) continue;
-      const TWireCell& ncell = field.at(nx, ny);
-      if (!usable(cell, ncell, dir, id)) continue;
-      const int n = node(nx, ny);
-      if (m_stamp[at(n)] == m_search) {
-        if (m_where[at(n)] == kClosed) continue;
+      if (!inField(nx, ny)) return;
+      const int n = c + kNodeStep[dir];
+      const TWireCell& ncell = cells[n];
+      if (!usable(cell, ncell, dir, id)) return;
+      NodeState& ns = m_nodes[at(n)];
+      if (ns.search == m_search) {
+        if (ns.where == kClosed) return;
         // Reached again while open: only the flat step cost.
         const int g = cg + kStepCost;
-        if (g < m_g[at(n)]) {
-          m_g[at(n)] = g;
-          m_parent[at(n)] = c;
+        if (g < ns.g) {
+          ns.g = g;
+          ns.parent = static_cast<std::int16_t>(c);
           m_open.lower(n, g + estimate(nx, ny, tx, ty));
         }
       } else {
         const int g = cg + stepCost(cell, ncell, dir, cHorizontal);
-        m_stamp[at(n)] = m_search;
-        m_where[at(n)] = kOpen;
-        m_g[at(n)] = g;
-        m_parent[at(n)] = c;
+        ns = {m_search, g, static_cast<std::int16_t>(c), kOpen};
         m_open.push(n, g + estimate(nx, ny, tx, ty));
       }
-    }
+    };
+    visit(std::integral_constant<int, kRight>{});
+    visit(std::integral_constant<int, kUp>{});
+    visit(std::integral_constant<int, kDown>{});
+    visit(std::integral_constant<int, kLeft>{});
     if (m_open.empty()) return false;
   }
 }
@@ -134,7 +143,7 @@ bool FastPathFinder::FindPath(WireField& field, int sx, int sy, int tx, int ty, 
   return markPath(field, sx, sy, tx, ty, id, [&](int x, int y, int& px, int& py) {
     const int n = node(x, y);
     if (!isClosed(n)) return false;
-    const int p = m_parent[at(n)];
+    const int p = m_nodes[at(n)].parent;
     if (p < 0) {
       px = sx - 1;
       py = sy;

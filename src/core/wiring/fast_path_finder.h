@@ -31,6 +31,16 @@ private:
   enum : std::uint8_t { kOpen = 1, kClosed = 2 };
   static constexpr int kMaxRegions = 4096;
 
+  // What the current search knows of a sub-cell; valid while `search` is the
+  // current search number. Node numbers are x * 75 + y, the layout of the
+  // field's [i][j] array.
+  struct NodeState {
+    std::uint32_t search;
+    std::int32_t g;
+    std::int16_t parent; // node number, -1 for the start
+    std::uint8_t where;  // kOpen or kClosed
+  };
+
   struct Region {
     std::bitset<256> leaks; // ids on the sides that closed the area off
     bool alive;
@@ -40,17 +50,14 @@ private:
   static std::size_t at(int i) { return static_cast<std::size_t>(i); }
   void beginSearch();
   bool search(const WireField& field, int start, int target, int tx, int ty, std::uint8_t id);
-  bool isClosed(int n) const { return m_stamp[at(n)] == m_search && m_where[at(n)] == kClosed; }
+  bool isClosed(int n) const { return m_nodes[at(n)].search == m_search && m_nodes[at(n)].where == kClosed; }
 
   Region* regionOf(int n);
   bool knownUnreachable(int start, int target, std::uint8_t id);
   void rememberFailure(const WireField& field, std::uint8_t id);
   void forgetRegions() { m_regionBase = m_regionCount; }
 
-  std::array<std::uint32_t, kFieldCells> m_stamp{}; // search that last touched the node
-  std::array<std::uint8_t, kFieldCells> m_where{};  // kOpen or kClosed, valid for the current search
-  std::array<std::int32_t, kFieldCells> m_g{};
-  std::array<std::int32_t, kFieldCells> m_parent{}; // node number, -1 for the start
+  std::array<NodeState, kFieldCells> m_nodes{};
   std::array<std::int32_t, kFieldCells> m_closed{}; // nodes in the order they were closed
   int m_closedCount = 0;
   OpenListHeap m_open;

@@ -4,7 +4,7 @@ namespace veltra::core {
 
 void OpenListHeap::siftUp(int pos, std::uint64_t key) {
   while (pos > 0) {
-    const int parent = (pos - 1) / 4;
+    const int parent = (pos - 1) / kArity;
     const std::uint64_t p = m_heap[at(parent)];
     if (p <= key) break;
     place(pos, p);
@@ -15,9 +15,9 @@ void OpenListHeap::siftUp(int pos, std::uint64_t key) {
 
 void OpenListHeap::siftDown(int pos, std::uint64_t key) {
   for (;;) {
-    const int first = 4 * pos + 1;
+    const int first = kArity * pos + 1;
     if (first >= m_size) break;
-    const int end = first + 4 < m_size ? first + 4 : m_size;
+    const int end = first + kArity < m_size ? first + kArity : m_size;
     int best = first;
     std::uint64_t bestKey = m_heap[at(first)];
     for (int c = first + 1; c < end; ++c)

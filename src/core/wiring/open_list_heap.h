@@ -37,6 +37,7 @@ public:
   int nodeAt(int index) const { return m_slot[at(index)]; }
 
 private:
+  static constexpr int kArity = 4; // fewer levels than a binary heap for the same compares
   static constexpr int kNodeBits = 13;
   static_assert(kFieldCells <= (1 << kNodeBits) - 1);
   static constexpr std::uint64_t kNodeMask = (1u << kNodeBits) - 1;
