@@ -12,8 +12,6 @@
 namespace veltra::core {
 namespace {
 
-using testing::sameField;
-
 class FailureMemoryTest : public ::testing::TestWithParam<RouterKind> {
 protected:
   FailureMemoryTest() : wiring(GetParam()) {}
@@ -90,21 +88,6 @@ TEST_P(FailureMemoryTest, StartInsideModuleAreaOpensAWay) {
   EXPECT_EQ(field.at(10, 25).state, kWire);
   // ... which lets connection 1 in through the notch.
   EXPECT_TRUE(wiring.FindPath(field, 5, 5, 15, 27, 1));
-}
-
-TEST_P(FailureMemoryTest, RepeatedFailuresMatchTheLiteralRouter) {
-  wallWithGap();
-  testing::setRow(field, 29, 31, 40, {kWire, 5, 5, 0, 0});
-  WireField literalField = field;
-  TWiring literal(RouterKind::Literal);
-  TWiring::Batch batch(wiring, field);
-  const int tries[][5] = {{10, 10, 50, 10, 3}, {12, 60, 40, 60, 3}, {20, 5, 20, 70, 4},
-                          {60, 5, 40, 9, 6},   {9, 9, 45, 45, 5},   {25, 30, 60, 30, 4}};
-  for (const auto& t : tries) {
-    EXPECT_EQ(wiring.FindPath(field, t[0], t[1], t[2], t[3], static_cast<std::uint8_t>(t[4])),
-              literal.FindPath(literalField, t[0], t[1], t[2], t[3], static_cast<std::uint8_t>(t[4])));
-    EXPECT_TRUE(sameField(field, literalField));
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Routers, FailureMemoryTest, ::testing::Values(RouterKind::Fast, RouterKind::Literal),

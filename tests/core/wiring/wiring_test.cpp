@@ -150,18 +150,6 @@ TEST_P(FindPathTest, UnreachableTargetLeavesFieldUnchanged) {
   EXPECT_TRUE(sameField(field, before));
 }
 
-TEST_P(FindPathTest, OtherConnectionBlocksItsSidesButMayBeCrossed) {
-  // Connection 9 runs down column 20 from row 0 to 74; connection 7 must cross
-  // it, it cannot run along it.
-  testing::setColumn(field, 20, 0, 74, {kWire, 0, 0, 9, 9});
-  ASSERT_TRUE(wiring.FindPath(field, 15, 30, 25, 30, 7));
-  EXPECT_EQ(field.at(20, 30), (TWireCell{kWire, 7, 7, 9, 9})) << dumpWireFieldRegion(field, 14, 26, 26, 34);
-  for (int j = 0; j < kFieldSize; ++j) {
-    EXPECT_EQ(field.at(20, j).top, 9) << j;
-    EXPECT_EQ(field.at(20, j).bottom, 9) << j;
-  }
-}
-
 TEST_P(FindPathTest, PointsOutsideFieldFindNothing) {
   EXPECT_FALSE(wiring.FindPath(field, -1, 10, 20, 10, 5));
   EXPECT_FALSE(wiring.FindPath(field, 10, 10, 75, 10, 5));
