@@ -7,14 +7,18 @@ namespace veltra::core {
 namespace {
 
 // Calls `fn` for every sub-cell of the rectangle that lies in the field.
+// Wide arithmetic, so that no argument can overflow.
 template <typename Fn> void forRect(WireField& field, int x, int y, int w, int h, Fn fn) {
   if (w < 1 || h < 1) return;
-  const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  const int x1 = std::min(x + w, kFieldSize), y1 = std::min(y + h, kFieldSize);
-  for (int i = x0; i < x1; ++i)
-    for (int j = y0; j < y1; ++j)
-      fn(field.at(i, j));
+  const long long x0 = std::max<long long>(x, 0), y0 = std::max<long long>(y, 0);
+  const long long x1 = std::min<long long>(static_cast<long long>(x) + w, kFieldSize);
+  const long long y1 = std::min<long long>(static_cast<long long>(y) + h, kFieldSize);
+  for (long long i = x0; i < x1; ++i)
+    for (long long j = y0; j < y1; ++j)
+      fn(field.at(static_cast<int>(i), static_cast<int>(j)));
 }
+
+bool inFieldWide(long long i, long long j) { return i >= 0 && i < kFieldSize && j >= 0 && j < kFieldSize; }
 
 } // namespace
 
@@ -39,9 +43,13 @@ int TWiring::FindeWeg(WireField& field, int x1, int y1, int x2, int y2, std::uin
   int result = kWegOk;
   if (!inField(x1, y1) || field.at(x1, y1).state != kBlocked || x1 >= kFieldSize - 1) result = kWegBadSource;
   if (!inField(x2, y2) || field.at(x2, y2).state != kBlocked || x2 <= 0) result = kWegBadTarget;
-  if (!inField(x1 + 1, y1) || (field.at(x1 + 1, y1).left != 0 && field.at(x1 + 1, y1).left != id))
+  if (!inFieldWide(x1 + 1LL, y1)) {
     result = kWegSourceTaken;
-  if (!inField(x2 - 1, y2) || field.at(x2 - 1, y2).right != 0) result = kWegTargetTaken;
+  } else {
+    const std::uint8_t left = field.at(x1 + 1, y1).left;
+    if (left != 0 && left != id) result = kWegSourceTaken;
+  }
+  if (!inFieldWide(x2 - 1LL, y2) || field.at(x2 - 1, y2).right != 0) result = kWegTargetTaken;
   if (result != kWegOk) return result;
 
   // The line's contact with the two modules.

@@ -82,6 +82,7 @@ const CheckCase kCheckCases[] = {
     // Nor the left edge a target contact.
     {"TargetOnLeftEdge", 14, 12, 0, 42, nullptr, 4},
     {"PointsOutsideField", -3, 80, 75, -1, nullptr, 4},
+    {"ExtremeCoordinates", 2147483647, -2147483647 - 1, -2147483647 - 1, 2147483647, nullptr, 4},
 };
 
 INSTANTIATE_TEST_SUITE_P(Checks, FindeWegCheckTest, ::testing::ValuesIn(kCheckCases),
@@ -172,6 +173,14 @@ TEST(WireRect, LoescheAndBelegeAreClippedToTheField) {
   TWiring::Loesche(field, 70, 70, 0, 5);
   TWiring::Loesche(field, 70, 70, 5, -1);
   EXPECT_EQ(field.at(73, 73).state, kBlocked);
+  // Extreme arguments neither overflow nor reach outside.
+  TWiring::Belege(field, 2147483647, 0, 2147483647, 5);
+  TWiring::Belege(field, 0, 55, 75, 10);
+  TWiring::Loesche(field, -1000, 60, 2147483647, 2147483647);
+  EXPECT_EQ(field.at(0, 59).state, kBlocked);
+  EXPECT_EQ(field.at(0, 60).state, kFree);
+  EXPECT_EQ(field.at(74, 74).state, kFree);
+  TWiring::Belege(field, 70, 70, 5, 5);
   TWiring::Loesche(field, 72, 72, 3, 3);
   EXPECT_EQ(field.at(73, 73), TWireCell{});
   EXPECT_EQ(field.at(71, 73).state, kBlocked);
