@@ -13,8 +13,6 @@ namespace {
 using testing::sameField;
 using testing::setRow;
 
-constexpr TWireCell kModule{kBlocked, 0, 0, 0, 0};
-
 std::string kindName(const ::testing::TestParamInfo<RouterKind>& info) {
   return info.param == RouterKind::Fast ? "Fast" : "Literal";
 }
