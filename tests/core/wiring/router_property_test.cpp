@@ -48,13 +48,13 @@ LoopShape randomShape(std::mt19937_64& rng, int run) {
     s.wallColumns = uniform(rng, 7, 8);
     s.wallHolePerMille = uniform(rng, 0, 2) * 30;
     s.modules = uniform(rng, 0, 6);
-    s.analogConnections = uniform(rng, 0, 6);
-    s.digitalConnections = uniform(rng, 0, 6);
+    s.analogConnections = uniform(rng, 0, 4);
+    s.digitalConnections = uniform(rng, 0, 4);
     s.nearness = uniform(rng, 1, 2);
   } else {
-    s.modules = uniform(rng, 20, 35);
-    s.analogConnections = uniform(rng, 0, 6);
-    s.digitalConnections = uniform(rng, 0, 6);
+    s.modules = uniform(rng, 20, 30);
+    s.analogConnections = uniform(rng, 0, 5);
+    s.digitalConnections = uniform(rng, 0, 5);
     s.nearness = uniform(rng, 3, 8);
   }
   s.maxDests = uniform(rng, 1, 20);
@@ -99,14 +99,14 @@ TEST(RouterProperty, FastAndLiteralLayTheSameLines) {
     ASSERT_TRUE(testing::sameField(fastField, literalField)) << "run " << run << ", seed " << seed;
     // Routing the loop again onto its own lines (as without BildeBelegung):
     // the failed searches now meet other connections' lines before their own.
-    if (run % 20 < 15 && run % 3 == 0) {
+    if (run % 20 < 15 && run % 5 == 0) {
       const RouteSummary f2 = BildeWireArray(*project, loop, fastField, fast);
       const RouteSummary l2 = BildeWireArray(*project, loop, literalField, literal);
       ASSERT_EQ(f2.byCode, l2.byCode) << "second pass, run " << run << ", seed " << seed;
       ASSERT_TRUE(testing::sameField(fastField, literalField)) << "second pass, run " << run << ", seed " << seed;
     }
     // One more line as the connect tool lays it, outside a batch.
-    {
+    if (run % 2 == 0) {
       const int x1 = outputPointX(uniform(rng, 0, kCols - 1)), y1 = pointY(uniform(rng, 0, kRows - 1));
       const int x2 = inputPointX(uniform(rng, 1, kCols - 1)), y2 = pointY(uniform(rng, 0, kRows - 1));
       const auto id = static_cast<std::uint8_t>(uniform(rng, 1, 228));
