@@ -1,5 +1,7 @@
 #pragma once
 
+#include "persist/project_file_set.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,9 +14,9 @@ inline constexpr int kExitUsage = 64;
 inline constexpr int kExitBadInput = 2;
 
 struct Args {
-  std::filesystem::path programDir;  // --program-dir, default: the executable's folder
+  std::filesystem::path programDir; // --program-dir, default: the executable's folder
   std::vector<std::string> positional;
-  std::vector<std::pair<std::string, std::string>> options;  // "--loop" -> "3"; flags get ""
+  std::vector<std::pair<std::string, std::string>> options; // "--loop" -> "3"; flags get ""
 
   bool has(const std::string& name) const;
   std::string value(const std::string& name, const std::string& fallback = {}) const;
@@ -23,6 +25,13 @@ struct Args {
 // One function per command; each returns the process exit code and prints
 // German error messages on stderr.
 int cmdInfo(const Args& args);
+// Loads a project as "Laden" does, with the program folder's lists. Throws
+// core::Error (exit code kExitBadInput).
+core::LoadedProject loadForCli(const Args& args, const std::filesystem::path& vtr);
 int cmdSaveAs(const Args& args);
+int cmdCompile(const Args& args);
+int cmdCheck(const Args& args);
+int cmdXref(const Args& args);
+int cmdRoute(const Args& args);
 
 } // namespace veltra::cli

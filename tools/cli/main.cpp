@@ -35,6 +35,10 @@ const std::map<std::string, CommandInfo>& commands() {
   static const std::map<std::string, CommandInfo> table = {
       {"info", {cmdInfo, "info PROJECT.vtr"}},
       {"save-as", {cmdSaveAs, "save-as PROJECT.vtr NEW.vtr"}},
+      {"compile", {cmdCompile, "compile PROJECT.vtr -o TABLE.mtb"}},
+      {"check", {cmdCheck, "check PROJECT.vtr"}},
+      {"xref", {cmdXref, "xref PROJECT.vtr"}},
+      {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
   };
   return table;
 }
@@ -56,7 +60,8 @@ std::filesystem::path executableDir(const char* argv0) {
 
 int usage() {
   std::cerr << "Aufruf: veltra-cli BEFEHL [--program-dir ORDNER] ...\n";
-  for (const auto& [name, info] : commands()) std::cerr << "  veltra-cli " << info.usage << "\n";
+  for (const auto& [name, info] : commands())
+    std::cerr << "  veltra-cli " << info.usage << "\n";
   return kExitUsage;
 }
 
@@ -78,8 +83,10 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) return usage();
         value = argv[++i];
       }
-      if (a == "--program-dir") args.programDir = value;
-      else args.options.emplace_back(a, value);
+      if (a == "--program-dir")
+        args.programDir = value;
+      else
+        args.options.emplace_back(a, value);
     } else {
       args.positional.push_back(a);
     }

@@ -120,3 +120,50 @@ void deleteModule(Project& p, int col, int row) {
 }
 
 } // namespace veltra::core
+
+namespace veltra::core {
+
+bool canMoveModule(const Project& p, int loop, int fromCol, int fromRow, int height, int toCol, int toRow) {
+  if (!validLoop(loop) || !validCol(toCol) || toRow < 0 || height < 1 || toRow + height - 1 > kRows - 1) return false;
+  for (int k = 0; k < height; ++k) {
+    const TCell& c = p.cell(loop, toCol, toRow + k);
+    const bool own = toCol == fromCol && toRow + k >= fromRow && toRow + k <= fromRow + height - 1;
+    if (!c.isEmpty() && !own) return false;
+  }
+  return true;
+}
+
+namespace {
+
+void moveDestination(Project::LoopWires& wires, int oldCol, int oldRow, int newCol, int newRow) {
+  for (int n = 1; n <= kWires; ++n)
+    for (TWireEnd& d : wires[n].dest)
+      if (d.col >= 0 && d.col == oldCol && d.row == oldRow) {
+        d = {newCol, newRow};
+        return;
+      }
+}
+
+} // namespace
+
+void moveModule(Project& p, int loop, const TCell* cells, int height, int fromCol, int fromRow, int toCol, int toRow) {
+  p.Modified = true;
+  for (int k = 0; k < height; ++k)
+    if (validRow(fromRow + k)) p.cell(loop, fromCol, fromRow + k).clear();
+  // Moving down in the same column, the lowest row goes first, so that an
+  // end already moved is never taken for one still to move.
+  const bool downInColumn = toCol == fromCol && fromRow < toRow;
+  for (int i = 0; i < height; ++i) {
+    const int k = downInColumn ? height - 1 - i : i;
+    const TCell& c = cells[k];
+    const int oldRow = fromRow + k, newRow = toRow + k;
+    if (c.XE > 0) moveDestination(p.XWires[loop], fromCol, oldRow, toCol, newRow);
+    if (c.YE > 0) moveDestination(p.YWires[loop], fromCol, oldRow, toCol, newRow);
+    if (validWire(c.XA)) p.XWires[loop][c.XA].src = {toCol, newRow};
+    if (validWire(c.YA)) p.YWires[loop][c.YA].src = {toCol, newRow};
+  }
+  for (int k = 0; k < height; ++k)
+    p.cell(loop, toCol, toRow + k) = cells[k];
+}
+
+} // namespace veltra::core

@@ -26,3 +26,18 @@ void deleteModule(Project& p, int col, int row);
 int topRowOf(const TCell& c, int row);
 
 } // namespace veltra::core
+
+namespace veltra::core {
+
+// Whether the module of `height` rows whose top cell is (fromCol, fromRow)
+// may move so that its top cell is (toCol, toRow): inside the grid and every
+// target cell empty or its own. The placement rules do not apply to a move.
+bool canMoveModule(const Project& p, int loop, int fromCol, int fromRow, int height, int toCol, int toRow);
+
+// Moves the module (its cells copied beforehand into `cells`, top first):
+// empties the old cells, makes every connection end follow (each exactly
+// once, also when the module moves down within its own column), and writes
+// the cells at the new place. Call only when canMoveModule holds.
+void moveModule(Project& p, int loop, const TCell* cells, int height, int fromCol, int fromRow, int toCol, int toRow);
+
+} // namespace veltra::core

@@ -88,8 +88,9 @@ TEST_F(SettingsTest, ReadsEveryKey) {
 
 TEST_F(SettingsTest, ShippedIniReadsItsValues) {
   Settings s;
-  readFolderSettings(settingsFile(VELTRA_PROGRAM_DIR), s);
-  readDisplayFlags(settingsFile(VELTRA_PROGRAM_DIR), s);
+  // The source copy: the program folder's copy changes as the program runs.
+  readFolderSettings(settingsFile(VELTRA_SOURCE_DATA_DIR), s);
+  readDisplayFlags(settingsFile(VELTRA_SOURCE_DATA_DIR), s);
   EXPECT_EQ(s.ProjectDir, "VTRProjekte");
   EXPECT_EQ(s.DesignName, "Standard");
   EXPECT_EQ(s.DataMemorySize, 262144);

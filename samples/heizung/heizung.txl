@@ -1,0 +1,10 @@
+Heizkurve||=10400
+Brenner||=11002
+Begrenzung auf F1||=10611
+Heizkurve||=20200
+Mischer|HK1|=21000
+Umwälzpumpe||=21008
+Heizkurve||=30200
+Mischer|HK2|=31000
+Umwälzpumpe||=31008
+Ladepumpe||=40600

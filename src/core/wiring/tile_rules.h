@@ -1,0 +1,17 @@
+#pragma once
+
+#include "wiring/wire_field.h"
+
+#include <string>
+
+namespace veltra::core {
+
+// The connection tile of a wire sub-cell, chosen from the ids on its four
+// sides: "v1.bmp" .. "v12.bmp", "V13.bmp", "V14.bmp", "v0.bmp", with the
+// prefix "r" when every side carries an analog connection or none.
+std::string tileFileName(const TWireCell& cell);
+
+// The rule number 1..15 that decided (for tests and dumps).
+int tileRule(const TWireCell& cell);
+
+} // namespace veltra::core

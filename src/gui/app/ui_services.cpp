@@ -1,0 +1,36 @@
+#include "app/ui_services.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace veltra::gui {
+
+bool QtUiServices::askYesNo(QWidget* parent, const QString& question) {
+  return QMessageBox::question(parent, QStringLiteral("Bestätigen"), question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtUiServices::showError(QWidget* parent, const QString& message) {
+  QMessageBox::critical(parent, QStringLiteral("VELTRA"), message);
+}
+
+void QtUiServices::showInfo(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, QStringLiteral("VELTRA"), message);
+}
+
+QString QtUiServices::openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString QtUiServices::saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
+                                   const QString& filter, const QString& defaultSuffix) {
+  QFileDialog dialog(parent, title, dir, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (!proposed.isEmpty()) dialog.selectFile(QDir(dir).filePath(proposed));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+} // namespace veltra::gui

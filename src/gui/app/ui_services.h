@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace veltra::gui {
+
+// Questions, messages and file dialogs go through this seam, so that tests
+// can answer them without a modal window.
+class UiServices {
+public:
+  virtual ~UiServices() = default;
+  virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+  virtual void showError(QWidget* parent, const QString& message) = 0;
+  virtual void showInfo(QWidget* parent, const QString& message) = 0;
+  // An existing file, or an empty string when cancelled.
+  virtual QString openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) = 0;
+  // A file name to write (the dialog asks before overwriting), or empty.
+  virtual QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
+                               const QString& filter, const QString& defaultSuffix) = 0;
+};
+
+// The real dialogs.
+class QtUiServices : public UiServices {
+public:
+  bool askYesNo(QWidget* parent, const QString& question) override;
+  void showError(QWidget* parent, const QString& message) override;
+  void showInfo(QWidget* parent, const QString& message) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
+  QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
+                       const QString& filter, const QString& defaultSuffix) override;
+};
+
+} // namespace veltra::gui

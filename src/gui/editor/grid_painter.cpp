@@ -1,0 +1,161 @@
+#include "editor/grid_painter.h"
+
+#include "editor/text_annotations.h"
+#include "modules/catalogue.h"
+#include "util/number_format.h"
+#include "util/qt_text.h"
+#include "wiring/tile_rules.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace veltra::gui {
+
+using core::SymbolLabel;
+
+GridPainter::GridPainter(BitmapCache& cache) : m_cache(cache) {}
+
+void GridPainter::setFolders(const QString& programDir, const QString& designDir) {
+  if (designDir != m_designDir || programDir != m_programDir) m_cache.clear();
+  m_programDir = programDir;
+  m_designDir = designDir;
+}
+
+QImage GridPainter::newImage() {
+  QImage img(kImageSize, kImageSize, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  return img;
+}
+
+void GridPainter::ZeichneAlles(QImage& image, const core::Project& p, int loop, const core::WireField& field,
+                               const GridScene& scene) {
+  if (image.size() != QSize(kImageSize, kImageSize)) image = newImage();
+  QPainter g(&image);
+  QFont font = g.font();
+  font.setPointSize(7);
+  g.setFont(font);
+  ZeichneFlaeche(g);
+  for (int c = 0; c < core::kCols; ++c)
+    for (int r = 0; r < core::kRows; ++r) {
+      const core::TCell& cell = p.cell(loop, c, r);
+      ZeichneModul(g, p, loop, kCell * c, kCell * r, static_cast<char>(cell.letter));
+      if (!cell.isEmpty() && cell.error < 0) ZeichneErrRahmen(g, kCell * c, kCell * r);
+      if (scene.rangeState == 1 && c == scene.rangeCol1 && r == scene.rangeRow1)
+        ZeichneSelRahmen(g, kCell * c, kCell * r, 1, 1);
+      if (scene.rangeState == 2 && c == scene.rangeCol1 && r == scene.rangeRow1)
+        ZeichneSelRahmen(g, kCell * c, kCell * r, scene.rangeCol2 - scene.rangeCol1 + 1,
+                         scene.rangeRow2 - scene.rangeRow1 + 1);
+    }
+  for (int i = 0; i < core::kFieldSize; ++i)
+    for (int j = 0; j < core::kFieldSize; ++j)
+      if (field[i][j].state == core::kWire) ZeichneVBind(g, field, i, j);
+  if (scene.onlineMode && m_debugDrawer)
+    for (int c = 0; c < core::kCols; ++c)
+      for (int r = 0; r < core::kRows; ++r) {
+        const core::TCell& cell = p.cell(loop, c, r);
+        if (!cell.isEmpty()) m_debugDrawer(g, kCell * c, kCell * r, static_cast<char>(cell.letter));
+      }
+  if (scene.showTexts) drawTexts(g, p, loop);
+}
+
+void GridPainter::ZeichneFlaeche(QPainter& g) {
+  g.setRenderHint(QPainter::Antialiasing, false);
+  g.fillRect(0, 0, kImageSize, kImageSize, Qt::white);
+  QPen dotted(QColor(128, 128, 128), 1, Qt::DotLine);
+  dotted.setCosmetic(true);
+  g.setPen(dotted);
+  for (int k = 0; k <= 15; ++k) {
+    const int y = k < 15 ? kCell * k : kImageSize - 1;
+    g.drawLine(0, y, kImageSize, y);
+  }
+  for (int k = 0; k <= 15; ++k) {
+    const int x = k < 15 ? kCell * k : kImageSize - 1;
+    g.drawLine(x, 0, x, kImageSize);
+  }
+  g.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+  g.setBrush(Qt::NoBrush);
+}
+
+namespace {
+
+// The label text of a module symbol; empty for none.
+QString labelOf(const core::ModuleType& type, const core::TCell& top) {
+  switch (type.label) {
+  case SymbolLabel::AbsNumber:
+    return QString::number(std::llabs(static_cast<long long>(top.i32(0))));
+  case SymbolLabel::Number:
+    return QString::number(top.i32(0));
+  case SymbolLabel::Constant:
+  case SymbolLabel::None:
+    break;
+  }
+  return {};
+}
+
+void drawTextAt(QPainter& g, int x, int y, const QString& text) {
+  // Positions name the top-left corner of the text.
+  g.drawText(QPoint(x, y + g.fontMetrics().ascent()), text);
+}
+
+} // namespace
+
+void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, int x, int y, char letter) {
+  const bool isLetter = letter >= 'A' && letter <= 'Z';
+  const bool isDigit = letter >= '0' && letter <= '9';
+  if (!isLetter && !isDigit) return;
+  const core::TCell& top = p.cell(loop, x / kCell, y / kCell);
+  if (top.part != 1) return;
+  const core::ModuleType* type = core::moduleType(letter);
+  const bool inverted = type != nullptr && type->flagOffset >= 0 && top.u8(type->flagOffset) != 0;
+  const QString file = m_designDir + (inverted ? "/IMod" : "/Mod") + QChar(letter) + ".bmp";
+  const int height = type != nullptr ? type->height : 1;
+  g.drawImage(x, y, m_cache.get(file, QSize(kCell, kCell * height)));
+  if (type == nullptr) return;
+  g.setPen(Qt::black);
+  if (type->label == SymbolLabel::Constant) {
+    drawTextAt(g, x + 10, y + 13, QString::number(top.i32(0)));
+    drawTextAt(g, x + 4, y + 24, QString::fromStdString(core::formatFixed(top.f64(8), 4, 1)));
+    return;
+  }
+  const QString label = labelOf(*type, top);
+  if (!label.isEmpty()) drawTextAt(g, x + 10, y + 16, label);
+}
+
+void GridPainter::ZeichneErrRahmen(QPainter& g, int x, int y) {
+  if (x < 0 || y < 0) return;
+  g.save();
+  g.setPen(QPen(QColor(255, 0, 0), 1));
+  g.setBrush(Qt::NoBrush);
+  g.drawRect(x, y, 30, 30);
+  g.restore();
+}
+
+void GridPainter::ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows) {
+  if (x < 0 || y < 0) return;
+  g.save();
+  g.setPen(QPen(Qt::black, 1));
+  g.setBrush(QBrush(QColor(0, 0, 255), Qt::BDiagPattern));
+  g.drawRect(x, y, kCell * columns - 1, kCell * rows - 1);
+  g.restore();
+}
+
+void GridPainter::ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j) {
+  const QString name = QString::fromStdString(core::tileFileName(field[i][j]));
+  g.drawImage(kSub * i, kSub * j, m_cache.get(m_programDir + "/" + name, QSize(kSub, kSub)));
+}
+
+void GridPainter::drawTexts(QPainter& g, const core::Project& p, int loop) {
+  g.setPen(Qt::black);
+  for (const std::string& entry : p.TextList) {
+    const core::TextAnnotation t = core::parseTextEntry(entry);
+    if (t.key <= 0 || t.loop != loop) continue;
+    const int offsets[3] = {2, 12, 22};
+    for (int k = 0; k < 3; ++k)
+      if (!t.lines[k].empty()) drawTextAt(g, kCell * t.col, kCell * t.row + offsets[k], fromCp1252(t.lines[k]));
+  }
+}
+
+} // namespace veltra::gui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "editor/bitmap_cache.h"
+#include "model/project.h"
+#include "wiring/wire_field.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+namespace veltra::gui {
+
+// What the drawing reads besides the project and the router's field.
+struct GridScene {
+  int rangeState = 0;
+  int rangeCol1 = 0, rangeRow1 = 0, rangeCol2 = 0, rangeRow2 = 0;
+  bool showTexts = true;
+  bool onlineMode = false;
+};
+
+// Paints a control loop into the 525 x 525 grid picture: background and grid
+// lines, module symbols with their labels, error frames, the block
+// selection, connection tiles, live values and free texts, in that order.
+class GridPainter {
+public:
+  static constexpr int kImageSize = 525;
+  static constexpr int kCell = 35;
+  static constexpr int kSub = 7;
+
+  explicit GridPainter(BitmapCache& cache);
+
+  // The program folder (connection tiles) and the design folder (symbols).
+  void setFolders(const QString& programDir, const QString& designDir);
+  // Live values beside the modules, drawn while online.
+  void setDebugDrawer(std::function<void(QPainter&, int x, int y, char letter)> drawer) {
+    m_debugDrawer = std::move(drawer);
+  }
+
+  void ZeichneAlles(QImage& image, const core::Project& p, int loop, const core::WireField& field,
+                    const GridScene& scene);
+  void ZeichneFlaeche(QPainter& g);
+  void ZeichneModul(QPainter& g, const core::Project& p, int loop, int x, int y, char letter);
+  void ZeichneErrRahmen(QPainter& g, int x, int y);
+  void ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows);
+  void ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j);
+  void drawTexts(QPainter& g, const core::Project& p, int loop);
+
+  // A fresh white grid picture of the right size and format.
+  static QImage newImage();
+
+private:
+  BitmapCache& m_cache;
+  QString m_programDir;
+  QString m_designDir;
+  std::function<void(QPainter&, int, int, char)> m_debugDrawer;
+};
+
+} // namespace veltra::gui
