@@ -193,6 +193,8 @@ void MainWindow::buildControls() {
   });
   connect(m_grid, &GridView::clicked, this, [this] { m_editor.click(); });
   connect(m_grid, &GridView::released, this, [this] { m_editor.mouseUp(); });
+  // Re-entering the same cell then counts as a new cell (fresh hover text).
+  connect(m_grid, &GridView::left, this, [this] { m_editor.leaveImage(); });
 
   for (int c = 0; c < 15; ++c) {
     auto* l = new QLabel(QString::number(c + 1), central);
@@ -546,6 +548,9 @@ void MainWindow::Neu1Click() {
   m_description->setPlainText(QString());
   m_refreshing = false;
   m_editor.rebuild();
+  // InitRKreise marks the project changed; a fresh project has nothing to
+  // save (the description refill, which used to clear it, no longer does).
+  m_project->Modified = false;
   m_projectDataDialog->edit(m_project->ProjectData);
 }
 

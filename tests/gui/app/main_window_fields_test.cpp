@@ -1,0 +1,110 @@
+// The fields beside the grid: description, sample time, and what the
+// program's own refills do to Modified.
+
+#include "app/main_window_harness.h"
+#include "gui_test_registry.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace veltra::gui::testing {
+
+class MainWindowFieldsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowHarness> h;
+
+private slots:
+  void init() { h = std::make_unique<WindowHarness>(); }
+  void cleanup() {
+    QVERIFY2(h->ui().errors.isEmpty(), qPrintable(h->ui().errors.join(", ")));
+    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
+    h.reset();
+  }
+
+  void aDescriptionEditSetsModified() {
+    QVERIFY(!h->project().Modified);
+    // A new loop's description is one blank; the engineer types over it.
+    QCOMPARE(h->project().LoopText[1], std::string(" "));
+    h->window().description()->selectAll();
+    QTest::keyClicks(h->window().description(), "Kessel");
+    QCOMPARE(h->project().LoopText[1], std::string("Kessel"));
+    QVERIFY(h->project().Modified);
+  }
+
+  void refillsByTheProgramLeaveModifiedAlone() {
+    h->project().LoopText[5] = "L\xfc"
+                               "ftung"; // code page 1252
+    h->window().edNum()->setText("5");
+    QCOMPARE(h->window().description()->toPlainText(), QString::fromUtf8("Lüftung"));
+    QVERIFY(!h->project().Modified);
+    h->window().ZeichneAlles();
+    QVERIFY(!h->project().Modified);
+
+    // Loading a project fills the fields without setting Modified (only
+    // loops with modules are saved).
+    QTemporaryDir dir;
+    h->window().edNum()->setText("1");
+    h->toolButton('E');
+    h->clickCell(1, 1);
+    h->project().LoopText[1] = "Kessel";
+    h->ui().saveNames = {dir.filePath("p.vtr")};
+    h->window().SpeichernNeuClick();
+    h->project().LoopText[1] = "anders";
+    h->project().Modified = false;
+    h->ui().openNames = {dir.filePath("p.vtr")};
+    h->window().LadenNeuClick();
+    QCOMPARE(h->window().description()->toPlainText(), QString("Kessel"));
+    QVERIFY(!h->project().Modified);
+  }
+
+  void aStoredSampleTimeOf15IsNotRewrittenByARedraw() {
+    h->project().LoopSampleTime[1] = 15;
+    h->project().Modified = false;
+    h->window().ZeichneAlles();
+    QCOMPARE(h->window().edZeit()->text(), QString("15"));
+    QCOMPARE(h->project().LoopSampleTime[1], 15);
+    QVERIFY(!h->project().Modified);
+    h->window().edNum()->setText("2");
+    h->window().edNum()->setText("1");
+    QCOMPARE(h->project().LoopSampleTime[1], 15);
+    QVERIFY(!h->project().Modified);
+  }
+
+  void typedSampleTimesAreRoundedAndCheckedOnLeaving() {
+    QLineEdit* ed = h->window().edZeit();
+    ed->setFocus();
+    ed->selectAll();
+    QTest::keyClicks(ed, "25");
+    QCOMPARE(h->project().LoopSampleTime[1], 20); // stored while typing
+    QCOMPARE(ed->text(), QString("25"));          // the text is left as typed
+    QVERIFY(h->project().Modified);
+    QTest::keyClick(ed, Qt::Key_Return);
+    QCOMPARE(ed->text(), QString("20"));
+
+    ed->selectAll();
+    QTest::keyClicks(ed, "5");
+    QVERIFY(ed->styleSheet().contains("255,0,0"));
+    QCOMPARE(h->project().LoopSampleTime[1], 20);
+    QTest::keyClick(ed, Qt::Key_Return);
+    QCOMPARE(ed->text(), QString("10"));
+    QCOMPARE(h->project().LoopSampleTime[1], 10);
+
+    ed->selectAll();
+    QTest::keyClicks(ed, "x");
+    QTest::keyClick(ed, Qt::Key_Return);
+    QCOMPARE(h->ui().errors, QStringList{"'x' ist kein gültiger Integerwert"});
+    h->ui().errors.clear();
+    QCOMPARE(h->project().LoopSampleTime[1], 10);
+  }
+
+  void theCaptionNamesTheProject() { QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt")); }
+};
+
+VELTRA_GUI_TEST(MainWindowFieldsTest);
+
+} // namespace veltra::gui::testing
+
+#include "main_window_fields_test.moc"
