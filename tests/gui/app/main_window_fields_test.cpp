@@ -4,10 +4,13 @@
 #include "app/main_window_harness.h"
 #include "gui_test_registry.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdlib>
 
 namespace veltra::gui::testing {
 
@@ -98,6 +101,36 @@ private slots:
     QCOMPARE(h->ui().errors, QStringList{"'x' ist kein gültiger Integerwert"});
     h->ui().errors.clear();
     QCOMPARE(h->project().LoopSampleTime[1], 10);
+  }
+
+  void labelsLineUpWithTheGridAndNothingOverlaps() {
+    QWidget* grid = h->grid();
+    const QRect g = grid->geometry();
+    int rows = 0, columns = 0;
+    for (QLabel* l : h->window().centralWidget()->findChildren<QLabel*>()) {
+      bool number = false;
+      const int n = l->text().toInt(&number);
+      if (!number || n < 1 || n > 15) continue;
+      const QRect r = l->geometry();
+      if (r.left() >= g.right()) {
+        ++rows;
+        QVERIFY2(std::abs(r.center().y() - (g.top() + 35 * (n - 1) + 17)) <= 1, qPrintable(l->text()));
+      } else if (r.top() >= g.bottom()) {
+        ++columns;
+        QVERIFY2(std::abs(r.center().x() - (g.left() + 35 * (n - 1) + 17)) <= 1, qPrintable(l->text()));
+      }
+    }
+    QCOMPARE(rows, 15);
+    QCOMPARE(columns, 15);
+    // No control covers another (the help panel once ran into the label of
+    // the measurement interval).
+    const QList<QWidget*> controls = h->window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* a : controls)
+      for (QWidget* b : controls)
+        if (a != b && a->isVisibleTo(&h->window()) && b->isVisibleTo(&h->window()))
+          QVERIFY2(!a->geometry().intersects(b->geometry()),
+                   qPrintable(a->objectName() + "/" + a->property("text").toString() + " and " + b->objectName() + "/" +
+                              b->property("text").toString()));
   }
 
   void theCaptionNamesTheProject() { QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt")); }

@@ -4,9 +4,12 @@
 #include "gui_test_registry.h"
 
 #include "app/settings_dialog.h"
+#include "editor/grid_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -54,6 +57,27 @@ private slots:
     });
     h.window().EinstellungenClick();
     QVERIFY(h.programDir().iniText().contains("Beschreibung=true"));
+  }
+
+  void theDesignsMenuChoosesOneDesign() {
+    WindowHarness h;
+    h.toolButton('G');
+    h.clickCell(1, 1);
+    QMenu* designs = nullptr;
+    for (QMenu* m : h.window().menuBar()->findChildren<QMenu*>())
+      if (m->title() == "Designs") designs = m;
+    QVERIFY(designs != nullptr);
+    QStringList names;
+    for (QAction* a : designs->actions())
+      names << a->text() + (a->isChecked() ? "*" : "");
+    QCOMPARE(names, (QStringList{"Kontrast", "Standard*"}));
+    designs->actions()[0]->trigger();
+    QVERIFY(designs->actions()[0]->isChecked());
+    QVERIFY(!designs->actions()[1]->isChecked());
+    QVERIFY(h.programDir().iniText().contains("Design=Kontrast"));
+    QImage symbol(h.programDir().path() + "/designs/Kontrast/ModG.bmp");
+    symbol = symbol.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(h.window().gridView()->image().copy(35, 35, 35, 35), symbol);
   }
 
   void hoverTextFollowsTheFlags() {
