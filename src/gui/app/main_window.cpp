@@ -405,10 +405,16 @@ void MainWindow::showFileTitle() {
 void MainWindow::setLoopFields() {
   m_refreshing = true;
   const int loop = m_project->CurrentLoop;
+  // A field being typed in keeps its text while it shows the same loop of
+  // the same project; another loop or project always refills it.
+  const bool sameLoop = loop == m_fieldsLoop && m_project.get() == m_fieldsProject;
   const QString time = QString::number(m_project->LoopSampleTime[loop]);
-  if (m_edZeit->text() != time && !m_edZeit->hasFocus()) m_edZeit->setText(time);
+  if (m_edZeit->text() != time && !(sameLoop && m_edZeit->hasFocus())) m_edZeit->setText(time);
   const QString text = fromCp1252(m_project->LoopText[loop]);
-  if (m_description->toPlainText() != text && !m_description->hasFocus()) m_description->setPlainText(text);
+  if (m_description->toPlainText() != text && !(sameLoop && m_description->hasFocus()))
+    m_description->setPlainText(text);
+  m_fieldsLoop = loop;
+  m_fieldsProject = m_project.get();
   m_refreshing = false;
 }
 
@@ -555,6 +561,7 @@ void MainWindow::Neu1Click() {
   m_project->ProjectData.date.assign("01.04.2009");
   m_projectFileName.clear();
   m_project->TextList.clear();
+  m_fieldsProject = nullptr; // a fresh project: refill the fields
   m_refreshing = true;
   m_edNum->setText(QStringLiteral("1"));
   m_upDown->setValue(1);

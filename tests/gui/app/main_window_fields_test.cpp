@@ -63,6 +63,40 @@ private slots:
     QVERIFY(!h->project().Modified);
   }
 
+  void aFocusedFieldStillShowsTheLoadedProject() {
+    QTemporaryDir dir;
+    h->toolButton('E');
+    h->clickCell(1, 1);
+    h->project().LoopText[1] = "Kessel";
+    h->project().LoopSampleTime[1] = 60;
+    h->ui().saveNames = {dir.filePath("p.vtr")};
+    h->window().SpeichernNeuClick();
+    QVERIFY(h->showActive());
+    h->cursorAway();
+
+    // The engineer was typing in the description, then loads from the menu.
+    h->window().description()->setFocus();
+    h->window().description()->selectAll();
+    QTest::keyClicks(h->window().description(), "Entwurf");
+    QCOMPARE(h->project().LoopText[1], std::string("Entwurf"));
+    h->ui().answers = {false};
+    h->ui().openNames = {dir.filePath("p.vtr")};
+    h->window().LadenNeuClick();
+    QVERIFY(h->window().description()->hasFocus());
+    QCOMPARE(h->window().description()->toPlainText(), QString("Kessel"));
+    QTest::keyClicks(h->window().description(), "!");
+    QCOMPARE(h->project().LoopText[1], std::string("!Kessel")); // typed into the loaded text
+
+    // The same with the sample time field and "Neu".
+    h->window().edZeit()->setFocus();
+    QCOMPARE(h->window().edZeit()->text(), QString("60"));
+    h->ui().answers = {false};
+    WindowHarness::whenModal([](QWidget* w) { w->close(); });
+    h->window().Neu1Click();
+    QCOMPARE(h->window().edZeit()->text(), QString("10"));
+    QCOMPARE(h->window().description()->toPlainText(), QString(" "));
+  }
+
   void aStoredSampleTimeOf15IsNotRewrittenByARedraw() {
     h->project().LoopSampleTime[1] = 15;
     h->project().Modified = false;
