@@ -6,6 +6,7 @@
 #include "persist/signal_editor_dialog.h"
 #include "persist/signal_table_model.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -61,6 +62,26 @@ private slots:
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::V, 1), std::string("Aussentemperatur gem"));
     QCOMPARE(std::string(h->project().cell(1, 1, 3).text.view()), std::string("Aussentemperatur gem"));
     QVERIFY(h->project().Modified);
+  }
+
+  void aDescriptionStillBeingTypedIsKeptWhenTheWindowCloses() {
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<SignalEditorDialog*>(w);
+      QVERIFY(d != nullptr);
+      d->chooseGroup(0);
+      const QModelIndex index = d->grid()->model()->index(4, 2);
+      d->grid()->setCurrentIndex(index);
+      d->grid()->edit(index);
+      auto* editor = d->grid()->findChild<QLineEdit*>();
+      QVERIFY(editor != nullptr);
+      editor->selectAll();
+      QTest::keyClicks(editor, "Vorlauf HK2");
+      // Another application took the focus; then the window is closed.
+      QApplication::setActiveWindow(nullptr);
+      d->reject();
+    });
+    h->window().SignaleditorClick();
+    QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::A, 5), std::string("Vorlauf HK2"));
   }
 };
 
