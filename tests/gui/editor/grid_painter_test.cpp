@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -244,6 +245,25 @@ private slots:
     const QImage other = draw();
     QCOMPARE(differenceBounds(other, file(kontrast + "/ModG.bmp"), {35, 35}, QRect(35, 35, 35, 35)), QRect());
     QVERIFY(standard != other);
+  }
+
+  void tilesFollowTheProgramFolderAndTheCachingSwitch() {
+    core::TWireCell& c = (*field)[10][10];
+    c = {core::kWire, 5, 5, 0, 0}; // rv1
+    QCOMPARE(draw().pixel(73, 73), qRgb(255, 0, 0));
+    QTemporaryDir other;
+    QImage green(7, 7, QImage::Format_RGB32);
+    green.fill(qRgb(0, 200, 0));
+    QVERIFY(green.save(other.filePath("rv1.bmp"), "BMP"));
+    painter->setFolders(other.path(), designDir);
+    QCOMPARE(draw().pixel(73, 73), qRgb(0, 200, 0));
+    // Without caching a changed file shows at the next redraw.
+    cache->setCaching(false);
+    green.fill(qRgb(0, 0, 200));
+    QVERIFY(green.save(other.filePath("rv1.bmp"), "BMP"));
+    QCOMPARE(draw().pixel(73, 73), qRgb(0, 0, 200));
+    cache->setCaching(true);
+    QCOMPARE(draw().pixel(73, 73), qRgb(0, 0, 200));
   }
 
   void aMissingPictureIsReportedOnceAndDrawnAsPlaceholder() {
