@@ -33,5 +33,7 @@ int cmdCompile(const Args& args);
 int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
+// Only in builds with the Qt program (VELTRA_CLI_RENDER).
+int cmdRender(const Args& args);
 
 } // namespace veltra::cli

@@ -39,6 +39,9 @@ const std::map<std::string, CommandInfo>& commands() {
       {"check", {cmdCheck, "check PROJECT.vtr"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
+#ifdef VELTRA_CLI_RENDER
+      {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
+#endif
   };
   return table;
 }

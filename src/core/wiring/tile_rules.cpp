@@ -27,12 +27,16 @@ int tileRule(const TWireCell& c) {
   return 15;
 }
 
-std::string tileFileName(const TWireCell& c) {
+bool tileAnalogOnly(const TWireCell& c) { return c.left < 128 && c.right < 128 && c.bottom < 128 && c.top < 128; }
+
+std::string tileFileName(int rule, bool analogOnly) {
   static const char* const kNames[16] = {"v0.bmp", "v11.bmp", "v8.bmp",  "v7.bmp", "v12.bmp", "v1.bmp",
                                          "v9.bmp", "v10.bmp", "v2.bmp",  "v3.bmp", "v5.bmp",  "v4.bmp",
                                          "v6.bmp", "V13.bmp", "V14.bmp", "v0.bmp"};
-  const bool analogOnly = c.left < 128 && c.right < 128 && c.bottom < 128 && c.top < 128;
-  return (analogOnly ? "r" : "") + std::string(kNames[tileRule(c)]);
+  const char* name = rule >= 1 && rule <= 15 ? kNames[rule] : kNames[0];
+  return (analogOnly ? "r" : "") + std::string(name);
 }
+
+std::string tileFileName(const TWireCell& c) { return tileFileName(tileRule(c), tileAnalogOnly(c)); }
 
 } // namespace veltra::core

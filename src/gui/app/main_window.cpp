@@ -22,6 +22,7 @@
 #include "util/qt_text.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -88,8 +89,7 @@ QString toolTipOf(char code) {
   }
 }
 
-// Connection ids of the grid labels: column numbers under the image, row
-// numbers at its right.
+// Where the grid picture (Image1) lies in the client area.
 constexpr int kGridLeft = 40;
 constexpr int kGridTop = 41;
 
@@ -178,7 +178,8 @@ void MainWindow::applySettings() {
 
 void MainWindow::buildControls() {
   auto* central = new QWidget(this);
-  central->setFixedSize(953, 579);
+  // A few pixels below the column numbers, so they do not sit on the edge.
+  central->setFixedSize(953, 583);
   setCentralWidget(central);
   QFont font = central->font();
   font.setPointSize(8);
@@ -193,15 +194,19 @@ void MainWindow::buildControls() {
   });
   connect(m_grid, &GridView::clicked, this, [this] { m_editor.click(); });
   connect(m_grid, &GridView::released, this, [this] { m_editor.mouseUp(); });
+  // Re-entering the same cell then counts as a new cell (fresh hover text).
+  connect(m_grid, &GridView::left, this, [this] { m_editor.leaveImage(); });
 
+  // Column and row numbers centred on their cells.
   for (int c = 0; c < 15; ++c) {
     auto* l = new QLabel(QString::number(c + 1), central);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setGeometry(kGridLeft + 35 * c, 566, 35, 13);
+    l->setGeometry(kGridLeft + 35 * c, kGridTop + 525 + 2, 35, 14);
   }
   for (int n = 1; n <= 15; ++n) {
     auto* l = new QLabel(QString::number(n), central);
-    l->setGeometry(568, 54 + static_cast<int>(34.5 * (n - 1)), 24, 13);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setGeometry(kGridLeft + 525 + 4, kGridTop + 35 * (n - 1), 24, 35);
   }
 
   const int x = 600;
@@ -244,8 +249,9 @@ void MainWindow::buildControls() {
   m_helpMemo->setObjectName("HelpMemo");
   m_helpMemo->setReadOnly(true);
   m_helpMemo->setFrameShape(QFrame::NoFrame);
-  m_helpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_helpMemo->setGeometry(596, 344, 353, 185);
+  m_helpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Ends above the label "Messwertupdate" of the button row.
+  m_helpMemo->setGeometry(596, 344, 353, 176);
   m_helpMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(window); }"));
 
   const int by = 540;
@@ -285,7 +291,12 @@ void MainWindow::buildToolBars() {
     bar->setIconSize(QSize(32, 32));
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"));
+    // The chosen tool stays clearly marked, not only while hovered.
+    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
+                                      "QToolButton { border: 1px solid transparent; border-radius: 3px; }"
+                                      "QToolButton:hover { border-color: rgb(150,170,200); }"
+                                      "QToolButton:checked { background: rgb(200,220,245);"
+                                      " border-color: rgb(50,100,170); }"));
     for (int i = 0; i < count; ++i) {
       auto* b = new QToolButton(bar);
       b->setObjectName(defs[i].name);
@@ -354,12 +365,16 @@ void MainWindow::buildMenu() {
 
 void MainWindow::buildDesignMenu() {
   m_designMenu->clear();
+  qDeleteAll(m_designMenu->findChildren<QActionGroup*>());
+  // One design at a time: shown as a radio choice.
+  auto* group = new QActionGroup(m_designMenu);
   const std::vector<std::string> designs = core::designFolders(m_settings.ProgramDir);
   for (const std::string& d : designs) {
     const QString name = QString::fromStdString(d);
     QAction* a = m_designMenu->addAction(name, this, [this, name] { chooseDesign(name); });
     a->setCheckable(true);
     a->setChecked(d == m_settings.DesignName);
+    group->addAction(a);
   }
 }
 
@@ -390,10 +405,16 @@ void MainWindow::showFileTitle() {
 void MainWindow::setLoopFields() {
   m_refreshing = true;
   const int loop = m_project->CurrentLoop;
+  // A field being typed in keeps its text while it shows the same loop of
+  // the same project; another loop or project always refills it.
+  const bool sameLoop = loop == m_fieldsLoop && m_project.get() == m_fieldsProject;
   const QString time = QString::number(m_project->LoopSampleTime[loop]);
-  if (m_edZeit->text() != time && !m_edZeit->hasFocus()) m_edZeit->setText(time);
+  if (m_edZeit->text() != time && !(sameLoop && m_edZeit->hasFocus())) m_edZeit->setText(time);
   const QString text = fromCp1252(m_project->LoopText[loop]);
-  if (m_description->toPlainText() != text && !m_description->hasFocus()) m_description->setPlainText(text);
+  if (m_description->toPlainText() != text && !(sameLoop && m_description->hasFocus()))
+    m_description->setPlainText(text);
+  m_fieldsLoop = loop;
+  m_fieldsProject = m_project.get();
   m_refreshing = false;
 }
 
@@ -540,12 +561,16 @@ void MainWindow::Neu1Click() {
   m_project->ProjectData.date.assign("01.04.2009");
   m_projectFileName.clear();
   m_project->TextList.clear();
+  m_fieldsProject = nullptr; // a fresh project: refill the fields
   m_refreshing = true;
   m_edNum->setText(QStringLiteral("1"));
   m_upDown->setValue(1);
   m_description->setPlainText(QString());
   m_refreshing = false;
   m_editor.rebuild();
+  // InitRKreise marks the project changed; a fresh project has nothing to
+  // save (the description refill, which used to clear it, no longer does).
+  m_project->Modified = false;
   m_projectDataDialog->edit(m_project->ProjectData);
 }
 

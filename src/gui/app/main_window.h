@@ -133,6 +133,9 @@ private:
   bool m_refreshing = false; // the program itself fills a field
   bool m_askedOnClose = false;
   bool m_startupFailed = false;
+  // The loop and project the fields beside the grid were last filled for.
+  int m_fieldsLoop = 0;
+  const core::Project* m_fieldsProject = nullptr;
 
   GridView* m_grid = nullptr;
   QToolBar* m_toolBar1 = nullptr;

@@ -31,6 +31,7 @@ const QImage& BitmapCache::get(const QString& path, QSize placeholderSize) {
 void BitmapCache::clear() {
   m_images.clear();
   m_reported.clear();
+  ++m_generation;
 }
 
 QImage BitmapCache::placeholder(QSize size) const {

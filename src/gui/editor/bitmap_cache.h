@@ -21,7 +21,16 @@ public:
   const QImage& get(const QString& path, QSize placeholderSize);
   void clear();
   // Without caching every call reads the file again (used to measure).
-  void setCaching(bool on) { m_caching = on; }
+  // Either way the pictures decoded so far are dropped, so that switching
+  // caching back on never shows a file as it was before.
+  void setCaching(bool on) {
+    m_caching = on;
+    clear();
+  }
+  bool caching() const { return m_caching; }
+  // Changes whenever pictures handed out earlier may be stale (clear(),
+  // caching switched), so that callers may keep copies until then.
+  int generation() const { return m_generation; }
   void setErrorHandler(ErrorHandler handler) { m_onError = std::move(handler); }
 
 private:
@@ -31,6 +40,7 @@ private:
   QSet<QString> m_reported;
   QImage m_scratch;
   bool m_caching = true;
+  int m_generation = 0;
   ErrorHandler m_onError;
 };
 

@@ -37,6 +37,7 @@ void GridPainter::ZeichneAlles(QImage& image, const core::Project& p, int loop, 
   QFont font = g.font();
   font.setPointSize(7);
   g.setFont(font);
+  m_textAscent = g.fontMetrics().ascent();
   ZeichneFlaeche(g);
   for (int c = 0; c < core::kCols; ++c)
     for (int r = 0; r < core::kRows; ++r) {
@@ -95,12 +96,12 @@ QString labelOf(const core::ModuleType& type, const core::TCell& top) {
   return {};
 }
 
-void drawTextAt(QPainter& g, int x, int y, const QString& text) {
-  // Positions name the top-left corner of the text.
-  g.drawText(QPoint(x, y + g.fontMetrics().ascent()), text);
-}
-
 } // namespace
+
+// Positions name the top-left corner of the text.
+void GridPainter::drawTextAt(QPainter& g, int x, int y, const QString& text) {
+  g.drawText(QPoint(x, y + (m_textAscent > 0 ? m_textAscent : g.fontMetrics().ascent())), text);
+}
 
 void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, int x, int y, char letter) {
   const bool isLetter = letter >= 'A' && letter <= 'Z';
@@ -142,9 +143,22 @@ void GridPainter::ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int r
   g.restore();
 }
 
+const QImage& GridPainter::tile(int rule, bool analogOnly) {
+  auto path = [&] { return m_programDir + "/" + QString::fromStdString(core::tileFileName(rule, analogOnly)); };
+  // Without caching every tile is read from its file, as measured.
+  if (!m_cache.caching()) return m_cache.get(path(), QSize(kSub, kSub));
+  if (m_tilesGeneration != m_cache.generation()) {
+    m_tiles.fill(QImage());
+    m_tilesGeneration = m_cache.generation();
+  }
+  QImage& slot = m_tiles[static_cast<std::size_t>((rule & 15) * 2 + (analogOnly ? 1 : 0))];
+  if (slot.isNull()) slot = m_cache.get(path(), QSize(kSub, kSub));
+  return slot;
+}
+
 void GridPainter::ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j) {
-  const QString name = QString::fromStdString(core::tileFileName(field[i][j]));
-  g.drawImage(kSub * i, kSub * j, m_cache.get(m_programDir + "/" + name, QSize(kSub, kSub)));
+  const core::TWireCell& cell = field[i][j];
+  g.drawImage(kSub * i, kSub * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
 }
 
 void GridPainter::drawTexts(QPainter& g, const core::Project& p, int loop) {

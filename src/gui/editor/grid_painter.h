@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class QPainter;
@@ -52,7 +53,15 @@ public:
   static QImage newImage();
 
 private:
+  // The tile of a rule, analog or not, from a table filled on first use
+  // (an image is implicitly shared, so a copy costs nothing).
+  const QImage& tile(int rule, bool analogOnly);
+  void drawTextAt(QPainter& g, int x, int y, const QString& text);
+
   BitmapCache& m_cache;
+  std::array<QImage, 32> m_tiles;
+  int m_tilesGeneration = -1;
+  int m_textAscent = 0;
   QString m_programDir;
   QString m_designDir;
   std::function<void(QPainter&, int, int, char)> m_debugDrawer;

@@ -45,4 +45,6 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
   emit released();
 }
 
+void GridView::leaveEvent(QEvent*) { emit left(); }
+
 } // namespace veltra::gui

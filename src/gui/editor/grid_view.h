@@ -24,6 +24,7 @@ signals:
   void pointerMoved(int x, int y, bool leftButtonHeld);
   void clicked();
   void released();
+  // The pointer left the picture (for the window around it).
   void left();
 
 protected:
@@ -32,6 +33,7 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
 private:
   QImage m_image;

@@ -2,7 +2,6 @@
 
 #include "persist/signal_table_model.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,12 +35,25 @@ public:
   }
 };
 
+// The table can hand over a description that is still being typed.
+class SignalGrid : public QTableView {
+public:
+  using QTableView::QTableView;
+  void commitOpenEditor() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+      commitData(editor);
+      closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+  }
+};
+
 } // namespace
 
 SignalEditorDialog::SignalEditorDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Signaleditor"));
   m_model = new SignalTableModel(this);
-  m_grid = new QTableView(this);
+  m_grid = new SignalGrid(this);
   m_grid->setObjectName("grid");
   m_grid->setModel(m_model);
   m_grid->setItemDelegateForColumn(2, new DescriptionDelegate(m_grid));
@@ -91,8 +103,10 @@ void SignalEditorDialog::chooseGroup(int index) {
 }
 
 void SignalEditorDialog::done(int result) {
-  // A cell still being edited belongs to what the engineer meant to keep.
-  if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && m_grid->isAncestorOf(focus)) m_grid->setFocus();
+  // A cell still being edited belongs to what the engineer meant to keep,
+  // however the window is closed (a focus change alone does not always
+  // reach the editor, e.g. when the window is not active).
+  static_cast<SignalGrid*>(m_grid)->commitOpenEditor();
   if (m_project != nullptr)
     for (int loop = 1; loop <= core::kLoops; ++loop)
       m_project->copySignalTextsIntoModules(loop);

@@ -1,0 +1,131 @@
+// Free texts through the text tool and the "Text" dialog of the main window.
+
+#include "app/main_window_harness.h"
+#include "gui_test_registry.h"
+
+#include "editor/grid_view.h"
+#include "editor/text_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace veltra::gui::testing {
+
+namespace {
+
+// Whether any pixel of the rectangle is dark (text ink).
+bool hasInk(const QImage& img, QRect r) {
+  for (int x = r.left(); x <= r.right(); ++x)
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      if (qGray(img.pixel(x, y)) < 100) return true;
+  return false;
+}
+
+} // namespace
+
+class TextDialogTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowHarness> h;
+
+  // Opens the dialog with the text tool on (col, row) and runs `act` in it.
+  void withDialog(int col, int row, std::function<void(TextDialog*)> act) {
+    h->toolButton('7');
+    bool opened = false;
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<TextDialog*>(w);
+      QVERIFY(d != nullptr);
+      opened = true;
+      act(d);
+      if (d->isVisible()) d->reject();
+    });
+    h->clickCell(col, row);
+    QVERIFY(opened);
+  }
+  static void ok(TextDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton); }
+
+private slots:
+  void init() {
+    h = std::make_unique<WindowHarness>();
+    h->window().edNum()->setText("3");
+  }
+  void cleanup() {
+    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
+    h.reset();
+  }
+
+  void okAddsTheEntryAndDrawsIt() {
+    QVERIFY(!h->project().Modified);
+    withDialog(12, 7, [](TextDialog* d) {
+      QVERIFY(d->edText->text().isEmpty());
+      QTest::keyClicks(d->edText, "Vorlauf");
+      QTest::keyClicks(d->edText1, "Heizkreis 2");
+      ok(d);
+    });
+    QCOMPARE(h->project().TextList, std::vector<std::string>{"Vorlauf|Heizkreis 2|=31207"});
+    QVERIFY(h->project().Modified);
+    const QImage& img = h->window().gridView()->image();
+    QVERIFY(hasInk(img, QRect(420, 247, 30, 9)));
+    QVERIFY(hasInk(img, QRect(420, 257, 30, 9)));
+    QVERIFY(!hasInk(img, QRect(420, 268, 30, 8))); // no third line
+    // Another loop does not show it.
+    h->window().edNum()->setText("4");
+    QVERIFY(!hasInk(h->window().gridView()->image(), QRect(420, 247, 30, 20)));
+  }
+
+  void anEqualsSignIsStoredAsTilde() {
+    withDialog(1, 1, [](TextDialog* d) {
+      QTest::keyClicks(d->edText, "a=b");
+      ok(d);
+    });
+    QCOMPARE(h->project().TextList, std::vector<std::string>{"a~b||=30101"});
+    withDialog(1, 1, [](TextDialog* d) {
+      QCOMPARE(d->edText->text(), QString("a=b"));
+      ok(d);
+    });
+    QCOMPARE(h->project().TextList.size(), size_t{1});
+  }
+
+  void closingWithoutOkKeepsTheText() {
+    h->project().TextList = {"Vorlauf|Heizkreis 2|=31207"};
+    h->project().Modified = false;
+    withDialog(12, 7, [](TextDialog* d) {
+      QCOMPARE(d->edText->text(), QString("Vorlauf"));
+      QCOMPARE(d->edText1->text(), QString("Heizkreis 2"));
+      QVERIFY(d->edText2->text().isEmpty());
+      QTest::keyClicks(d->edText, " neu");
+      d->reject(); // the window's close button
+    });
+    QCOMPARE(h->project().TextList, std::vector<std::string>{"Vorlauf|Heizkreis 2|=31207"});
+    QVERIFY(!h->project().Modified);
+  }
+
+  void delThenOkRemovesTheText() {
+    h->project().TextList = {"Pumpe||=40101", "Vorlauf|Heizkreis 2|=31207"};
+    h->project().Modified = false;
+    withDialog(12, 7, [](TextDialog* d) {
+      QTest::mouseClick(d->findChild<QPushButton*>("btDel"), Qt::LeftButton);
+      QVERIFY(d->edText->text().isEmpty() && d->edText1->text().isEmpty());
+      ok(d);
+    });
+    QCOMPARE(h->project().TextList, std::vector<std::string>{"Pumpe||=40101"});
+    QVERIFY(h->project().Modified);
+    QVERIFY(!hasInk(h->window().gridView()->image(), QRect(420, 247, 30, 20)));
+  }
+
+  void aTextOfTheSameCellInAnotherLoopIsNotFound() {
+    h->project().TextList = {"Pumpe||=41207"};
+    withDialog(12, 7, [](TextDialog* d) {
+      QVERIFY(d->edText->text().isEmpty());
+      d->reject();
+    });
+    QCOMPARE(h->project().TextList.size(), size_t{1});
+  }
+};
+
+VELTRA_GUI_TEST(TextDialogTest);
+
+} // namespace veltra::gui::testing
+
+#include "text_dialog_test.moc"
