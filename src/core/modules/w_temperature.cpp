@@ -16,7 +16,6 @@ std::optional<double> wTemperatureStored(double degrees) {
   const double tolerance = 8 * std::numeric_limits<double>::epsilon() * std::fmax(1.0, std::fabs(scaled));
   const double whole = std::fabs(scaled - nearest) <= tolerance ? nearest : std::trunc(scaled);
   return whole == 0 ? 0.0 : whole; // no negative zero
-
 }
 
 } // namespace veltra::core

@@ -59,7 +59,8 @@ std::string formatGeneral(double v) {
     } else if (n <= exp + 1) {
       out += digits + std::string(static_cast<std::size_t>(exp + 1 - n), '0');
     } else {
-      out += digits.substr(0, static_cast<std::size_t>(exp + 1)) + "." + digits.substr(static_cast<std::size_t>(exp + 1));
+      out +=
+          digits.substr(0, static_cast<std::size_t>(exp + 1)) + "." + digits.substr(static_cast<std::size_t>(exp + 1));
     }
     return out;
   }

@@ -40,6 +40,8 @@ void ConstantDialog::completeStore(core::TCell& copy) {
   copy.text = *project().SignalDesc.at(core::SignalGroup::F, copy.i32(0));
 }
 
-void ConstantDialog::afterStore(core::TCell& top) { project().FWert[static_cast<std::size_t>(top.i32(0))] = top.f64(8); }
+void ConstantDialog::afterStore(core::TCell& top) {
+  project().FWert[static_cast<std::size_t>(top.i32(0))] = top.f64(8);
+}
 
 } // namespace veltra::gui

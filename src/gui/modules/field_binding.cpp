@@ -145,8 +145,7 @@ void SignalComboBinding::load(const DialogContext& ctx, const core::TCell& top) 
   const std::int32_t n = core::Project::signalNumber(top);
   const int count = core::groupSize(m_group);
   const bool inRange = core::inGroupRange(m_group, n);
-  m_model->show(ctx.project, m_group, count,
-                inRange ? QString() : QStringLiteral("%1  (ungültige Nummer)").arg(n));
+  m_model->show(ctx.project, m_group, count, inRange ? QString() : QStringLiteral("%1  (ungültige Nummer)").arg(n));
   m_combo->setCurrentIndex(inRange ? n - 1 : count);
 }
 

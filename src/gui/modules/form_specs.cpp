@@ -23,9 +23,11 @@ constexpr FieldSpec kB[] = {
 constexpr const char* kSequenceColumns[] = {"Start x", "Start y", "Ende x", "Ende y"};
 constexpr FieldSpec kC[] = {
     section("Sequenzen", kSequenceColumns),
+    // clang-format off
     real("edXA1", 0, "Sequenz 1"), real("edYA1", 8), real("edXE1", 16), real("edYE1", 24),
     real("edXA2", 32, "Sequenz 2"), real("edYA2", 40), real("edXE2", 48), real("edYE2", 56),
     real("edXA3", 64, "Sequenz 3"), real("edYA3", 72), real("edXE3", 80), real("edYE3", 88),
+    // clang-format on
     endSection(),
     description(),
 };
@@ -64,11 +66,13 @@ constexpr FieldSpec kJ[] = {
 constexpr const char* kPointColumns[] = {"x", "y"};
 constexpr FieldSpec kK[] = {
     section("Kennlinie", kPointColumns),
+    // clang-format off
     real("edX1", 0, "Punkt 1"), real("edY1", 8),
     real("edX2", 16, "Punkt 2"), real("edY2", 24),
     real("edX3", 32, "Punkt 3"), real("edY3", 40),
     real("edX4", 48, "Punkt 4"), real("edY4", 56),
     real("edX5", 64, "Punkt 5"), real("edY5", 72),
+    // clang-format on
     endSection(),
     description(),
 };
@@ -153,9 +157,9 @@ constexpr FieldSpec kZ[] = {
 };
 
 constexpr FormSpec kForms[26] = {
-    {'A', kA}, {'B', kB}, {'C', kC},    {'D', kD}, {'E', kE},    {'F', kF}, {'G', kG},    {'H', kH}, {'I', kI},
-    {'J', kJ}, {'K', kK}, {'L', kL},    {'M', kM}, {'N', kN},    {'O', kGate}, {'P', kP}, {'Q', kQ}, {'R', kR},
-    {'S', {}}, {'T', kT}, {'U', kGate}, {'V', kV}, {'W', kW},    {'X', kGate}, {'Y', kY}, {'Z', kZ},
+    {'A', kA}, {'B', kB}, {'C', kC},    {'D', kD}, {'E', kE}, {'F', kF},    {'G', kG}, {'H', kH}, {'I', kI},
+    {'J', kJ}, {'K', kK}, {'L', kL},    {'M', kM}, {'N', kN}, {'O', kGate}, {'P', kP}, {'Q', kQ}, {'R', kR},
+    {'S', {}}, {'T', kT}, {'U', kGate}, {'V', kV}, {'W', kW}, {'X', kGate}, {'Y', kY}, {'Z', kZ},
 };
 
 } // namespace

@@ -59,11 +59,14 @@ LimitBinding::LimitBinding(const FieldSpec& spec, QWidget* parent) : m_offset(sp
   m_combo->setModel(m_model);
   m_combo->hide();
 
-  auto* layout = new QGridLayout(m_box);
-  layout->addWidget(m_sourceBox, 0, 0);
+  m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000")) + 12);
+  auto* layout = new QHBoxLayout(m_box);
+  layout->addWidget(m_sourceBox);
   // Edit and drop-down in the same place; one of them is hidden.
-  layout->addWidget(m_edit, 1, 0);
-  layout->addWidget(m_combo, 1, 0);
+  auto* value = new QGridLayout;
+  value->addWidget(m_edit, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
+  value->addWidget(m_combo, 0, 0, Qt::AlignVCenter);
+  layout->addLayout(value, 1);
 
   QObject::connect(m_sources, &QButtonGroup::idClicked, m_box, [this](int) { rgQuelleClick(); });
   QObject::connect(m_edit, &QLineEdit::textChanged, m_box, [this] { check(); });

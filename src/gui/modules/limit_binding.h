@@ -1,8 +1,8 @@
 #pragma once
 
+#include "modules/catalogue.h"
 #include "modules/field_binding.h"
 #include "modules/form_spec.h"
-#include "modules/catalogue.h"
 
 class QButtonGroup;
 class QGroupBox;

@@ -28,8 +28,8 @@ QString captionOf(char letter) {
   return t != nullptr ? QString::fromUtf8(t->caption.data(), static_cast<int>(t->caption.size())) : QString();
 }
 
-// Columns of a dialog grid: label, control, unit.
-constexpr int kLabelCol = 0, kControlCol = 1, kUnitCol = 2;
+// Columns of a dialog grid: label, then the control with its unit.
+constexpr int kLabelCol = 0, kControlCol = 1;
 
 // Lays out the controls of a table in grids: the dialog's own grid, and for
 // a section the grid of its box, as a list of rows or as a matrix.
@@ -39,11 +39,13 @@ public:
 
   void section(const FieldSpec& f) {
     QWidget* host = m_dialog;
-    if (*f.label != 0) host = new QGroupBox(text(f.label), m_dialog);
-    else host = new QWidget(m_dialog);
+    if (*f.label != 0)
+      host = new QGroupBox(text(f.label), m_dialog);
+    else
+      host = new QWidget(m_dialog);
     m_grid = new QGridLayout(host);
     if (*f.label == 0) m_grid->setContentsMargins(0, 0, 0, 0);
-    m_main->addWidget(host, m_mainRow++, kLabelCol, 1, 3);
+    m_main->addWidget(host, m_mainRow++, kLabelCol, 1, 2);
     m_row = 0;
     m_columns = static_cast<int>(f.columns.size());
     m_cell = 0;
@@ -74,16 +76,21 @@ public:
       return;
     }
     int& row = m_grid == m_main ? m_mainRow : m_row;
-    if (*f.label != 0 && qobject_cast<QCheckBox*>(control) == nullptr) m_grid->addWidget(label(f, control), row, kLabelCol);
-    m_grid->addWidget(control, row, kControlCol);
-    if (*f.unit != 0) m_grid->addWidget(new QLabel(text(f.unit), host()), row, kUnitCol);
+    if (*f.label != 0 && qobject_cast<QCheckBox*>(control) == nullptr)
+      m_grid->addWidget(label(f, control), row, kLabelCol);
+    // The unit right beside its control; the rest of the row stays free.
+    auto* line = new QHBoxLayout;
+    line->addWidget(control);
+    if (*f.unit != 0) line->addWidget(new QLabel(text(f.unit), host()));
+    line->addStretch(1);
+    m_grid->addLayout(line, row, kControlCol);
     ++row;
   }
 
   // A box that fills a whole row.
   void addWide(QWidget* box) {
     int& row = m_grid == m_main ? m_mainRow : m_row;
-    m_grid->addWidget(box, row++, kLabelCol, 1, 3);
+    m_grid->addWidget(box, row++, kLabelCol, 1, 2);
   }
 
 private:
@@ -105,8 +112,7 @@ private:
 
 QLineEdit* numberEdit(QWidget* parent) {
   auto* e = new QLineEdit(parent);
-  e->setMinimumWidth(100);
-  e->setMaximumWidth(160);
+  e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000")) + 12);
   return e;
 }
 
@@ -130,16 +136,13 @@ ModuleDialog::ModuleDialog(char letter, QWidget* parent) : QDialog(parent), m_le
   m_context.letter = letter;
 }
 
-ModuleDialog::ModuleDialog(const FormSpec& spec, QWidget* parent) : ModuleDialog(spec.letter, parent) {
-  build(spec);
-}
+ModuleDialog::ModuleDialog(const FormSpec& spec, QWidget* parent) : ModuleDialog(spec.letter, parent) { build(spec); }
 
 ModuleDialog::~ModuleDialog() = default;
 
 void ModuleDialog::build(const FormSpec& spec) {
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  grid->setColumnStretch(kControlCol, 1);
   layout->addLayout(grid);
   Builder b(this, grid);
   const core::ModuleType* type = core::moduleType(spec.letter);
@@ -196,6 +199,7 @@ void ModuleDialog::build(const FormSpec& spec) {
     case FieldKind::Description: {
       auto* e = new QLineEdit(b.host());
       e->setToolTip(QStringLiteral("Beschreibung, höchstens 20 Zeichen"));
+      e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMMMMMMMM")) * 3 / 4 + 12);
       b.add(e, f);
       addBinding(std::make_unique<DescriptionBinding>(e));
       break;

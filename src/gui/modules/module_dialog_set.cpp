@@ -44,8 +44,7 @@ void ModuleDialogSet::setMessageHandler(const ModuleDialog::MessageHandler& hand
     if (d) d->setMessageHandler(handler);
 }
 
-bool ModuleDialogSet::exec(char letter, core::Project& project, int loop, int col, int row,
-                           const QString& programDir) {
+bool ModuleDialogSet::exec(char letter, core::Project& project, int loop, int col, int row, const QString& programDir) {
   ModuleDialog* d = dialog(letter);
   if (d == nullptr || !core::validLoop(loop) || !core::validCol(col) || !core::validRow(row)) return false;
   return d->edit(project, loop, col, row, programDir);

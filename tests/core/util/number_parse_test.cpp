@@ -28,21 +28,18 @@ TEST_P(ParseRealTest, AcceptsExactlyTheDecimalPointGrammar) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseRealTest,
-                         ::testing::Values(RealCase{"1", true, 1}, RealCase{"1.5", true, 1.5},
-                                           RealCase{"  -2.25\t", true, -2.25}, RealCase{"+3", true, 3},
-                                           RealCase{".5", true, 0.5}, RealCase{"5.", true, 5},
-                                           RealCase{"1e3", true, 1000}, RealCase{"1.5E-2", true, 0.015},
-                                           RealCase{"-1e+2", true, -100}, RealCase{"0.1", true, 0.1},
-                                           RealCase{"1,5", false, 0}, RealCase{"", false, 0},
-                                           RealCase{"   ", false, 0}, RealCase{".", false, 0},
-                                           RealCase{"-", false, 0}, RealCase{"1e", false, 0},
-                                           RealCase{"1e+", false, 0}, RealCase{"e5", false, 0},
-                                           RealCase{"abc", false, 0}, RealCase{"1.2.3", false, 0},
-                                           RealCase{"1 5", false, 0}, RealCase{"inf", false, 0},
-                                           RealCase{"NAN", false, 0}, RealCase{"0x10", false, 0},
-                                           RealCase{"1e999", false, 0}, RealCase{"--1", false, 0},
-                                           RealCase{"+-1", false, 0}, RealCase{"1.5x", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseRealTest,
+    ::testing::Values(RealCase{"1", true, 1}, RealCase{"1.5", true, 1.5}, RealCase{"  -2.25\t", true, -2.25},
+                      RealCase{"+3", true, 3}, RealCase{".5", true, 0.5}, RealCase{"5.", true, 5},
+                      RealCase{"1e3", true, 1000}, RealCase{"1.5E-2", true, 0.015}, RealCase{"-1e+2", true, -100},
+                      RealCase{"0.1", true, 0.1}, RealCase{"1,5", false, 0}, RealCase{"", false, 0},
+                      RealCase{"   ", false, 0}, RealCase{".", false, 0}, RealCase{"-", false, 0},
+                      RealCase{"1e", false, 0}, RealCase{"1e+", false, 0}, RealCase{"e5", false, 0},
+                      RealCase{"abc", false, 0}, RealCase{"1.2.3", false, 0}, RealCase{"1 5", false, 0},
+                      RealCase{"inf", false, 0}, RealCase{"NAN", false, 0}, RealCase{"0x10", false, 0},
+                      RealCase{"1e999", false, 0}, RealCase{"--1", false, 0}, RealCase{"+-1", false, 0},
+                      RealCase{"1.5x", false, 0}));
 
 TEST(ParseReal, NegativeZeroKeepsItsSign) {
   std::optional<double> v = parseReal("-0");
@@ -87,14 +84,12 @@ TEST_P(ParseIntTest, AcceptsSignedDecimalWithin32Bits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseIntTest,
-                         ::testing::Values(IntCase{"0", true, 0}, IntCase{" 42 ", true, 42},
-                                           IntCase{"\t-7", true, -7}, IntCase{"+8", true, 8},
-                                           IntCase{"2147483647", true, 2147483647},
+                         ::testing::Values(IntCase{"0", true, 0}, IntCase{" 42 ", true, 42}, IntCase{"\t-7", true, -7},
+                                           IntCase{"+8", true, 8}, IntCase{"2147483647", true, 2147483647},
                                            IntCase{"-2147483648", true, std::numeric_limits<std::int32_t>::min()},
                                            IntCase{"2147483648", false, 0}, IntCase{"-2147483649", false, 0},
-                                           IntCase{"1.0", false, 0}, IntCase{"1e2", false, 0},
-                                           IntCase{"$10", false, 0}, IntCase{"0x10", false, 0},
-                                           IntCase{"", false, 0}, IntCase{"-", false, 0},
+                                           IntCase{"1.0", false, 0}, IntCase{"1e2", false, 0}, IntCase{"$10", false, 0},
+                                           IntCase{"0x10", false, 0}, IntCase{"", false, 0}, IntCase{"-", false, 0},
                                            IntCase{"12a", false, 0}, IntCase{"99999999999999999999", false, 0}));
 
 TEST(ConversionMessages, NameTheTextAndTheKind) {

@@ -18,8 +18,8 @@ public:
   void attach(core::Editor& editor) { m_editor = &editor; }
   bool askYesNo(const std::string&) override { return true; }
   void openModuleDialog(char letter) override {
-    m_bench.dialogs.exec(letter, *m_bench.project, m_bench.project->CurrentLoop, m_editor->selCol(),
-                         m_editor->selRow(), m_bench.programDir);
+    m_bench.dialogs.exec(letter, *m_bench.project, m_bench.project->CurrentLoop, m_editor->selCol(), m_editor->selRow(),
+                         m_bench.programDir);
   }
   void openTextDialog(int, int, int) override {}
   void redraw() override {}

@@ -76,9 +76,7 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
 
 inline void clickOk(ModuleDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); }
 
-inline bool redBackground(const QLineEdit* edit) {
-  return edit->palette().color(QPalette::Base) == QColor(255, 0, 0);
-}
+inline bool redBackground(const QLineEdit* edit) { return edit->palette().color(QPalette::Base) == QColor(255, 0, 0); }
 
 inline bool sameBytes(const core::TCell& a, const core::TCell& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 

@@ -191,7 +191,8 @@ private slots:
     cb->setCurrentIndex(3);
     clickOk(d);
     QCOMPARE(a.i32(0), 4);
-    QCOMPARE(textOf(a), QString::fromStdString(core::cp1252ToUtf8(bench.project->SignalDesc.text(core::SignalGroup::A, 4))));
+    QCOMPARE(textOf(a),
+             QString::fromStdString(core::cp1252ToUtf8(bench.project->SignalDesc.text(core::SignalGroup::A, 4))));
   }
 
   void groupVListsAllItsSignals() {
@@ -223,9 +224,8 @@ private slots:
     const struct {
       char letter;
       const char* caption;
-    } captions[] = {{'A', "analoger Ausgang"}, {'D', "Mittelwert"},     {'H', "Hilfssignal"},
-                    {'J', "Zähler/Klappe"},    {'R', "PID Regler"},     {'W', "Restwärme"},
-                    {'Y', "Auswahl"},          {'Z', "Zweipunkt"}};
+    } captions[] = {{'A', "analoger Ausgang"}, {'D', "Mittelwert"}, {'H', "Hilfssignal"}, {'J', "Zähler/Klappe"},
+                    {'R', "PID Regler"},       {'W', "Restwärme"},  {'Y', "Auswahl"},     {'Z', "Zweipunkt"}};
     for (const auto& c : captions) {
       ModuleDialog* d = bench.dialogs.dialog(c.letter);
       QCOMPARE(d->windowTitle(), QString::fromUtf8(c.caption));

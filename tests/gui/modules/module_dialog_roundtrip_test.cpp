@@ -19,11 +19,11 @@ struct FieldCase {
   char letter;
   const char* control;
   Control kind;
-  const char* input;  // text typed, or the index / value chosen
+  const char* input; // text typed, or the index / value chosen
   int offset;
   Type type;
   double stored;
-  const char* shown;  // what the edit shows when the dialog opens again
+  const char* shown; // what the edit shows when the dialog opens again
 };
 
 // Every control of every dialog with the field it must reach. Written from
@@ -205,8 +205,8 @@ private slots:
     QVERIFY(onlyFieldChanged(before, top, isTextField ? 0 : c.offset, sizeOf(c.type)));
     const core::ModuleType* type = core::moduleType(c.letter);
     if (type->signalGroup && c.letter != 'S')
-      QCOMPARE(textOf(top), QString::fromStdString(core::cp1252ToUtf8(
-                                bench.project->SignalDesc.text(*type->signalGroup, top.i32(0)))));
+      QCOMPARE(textOf(top), QString::fromStdString(
+                                core::cp1252ToUtf8(bench.project->SignalDesc.text(*type->signalGroup, top.i32(0)))));
 
     // Opening again shows what was stored.
     d = bench.open(c.letter);

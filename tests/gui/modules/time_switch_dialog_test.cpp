@@ -139,8 +139,8 @@ private slots:
     });
     QCOMPARE(project().switchPoint(4, 1).state, 0);
     QCOMPARE(project().switchPoint(4, 1).minute, 15);
-    QCOMPARE(lines(), (QStringList{QStringLiteral("Aus Mo______Fr____  07:15"),
-                                   QStringLiteral("Ein __________Sa__  08:30")}));
+    QCOMPARE(lines(),
+             (QStringList{QStringLiteral("Aus Mo______Fr____  07:15"), QStringLiteral("Ein __________Sa__  08:30")}));
   }
 
   void editingWithoutDaysLeavesThePoint() {
