@@ -11,7 +11,6 @@
 #include "editor/grid_painter.h"
 #include "wiring/loop_wiring.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -69,13 +68,3 @@ BENCHMARK_CAPTURE(BM_ZeichneAlles, cached, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ZeichneAlles, from_files, false)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,7 +2,7 @@
 //   veltra_gui_tests [Class ...] [-- qtest options and test functions]
 // Without class names every class runs. The platform defaults to offscreen.
 
-#include "gui_test_registry.h"
+#include "gui_test.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -22,6 +22,23 @@ std::vector<RegisteredTest>& registeredTests() {
 }
 
 } // namespace veltra::gui::testing
+
+namespace veltra::test {
+
+namespace {
+
+QtMessageHandler g_testLogHandler = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QStringLiteral("does not support propagateSizeHints"))) return;
+  if (g_testLogHandler != nullptr) g_testLogHandler(type, context, message);
+}
+
+} // namespace
+
+void quietOffscreenWarnings() { g_testLogHandler = qInstallMessageHandler(quietOffscreen); }
+
+} // namespace veltra::test
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -81,5 +81,8 @@ constexpr double kLimitFBase = 32500.0;
 constexpr double kLimitHBase = 32600.0;
 constexpr double encodeLimitF(int n) { return kLimitFBase + n; }
 constexpr double encodeLimitH(int n) { return kLimitHBase + n; }
+// The highest constant a limit can name: 32500 + n above 100 reads back as
+// an H reference.
+constexpr int kLimitFMax = 100;
 
 } // namespace veltra::core

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace veltra::core {
 
@@ -35,14 +36,37 @@ std::string formatFixed(double v, int precision, int digits) {
 std::string formatGeneral(double v) {
   if (std::isnan(v)) return "NAN";
   if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+  // The shortest digits that read back as v, as d.ddde±x.
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, v);
-  std::string s(buf, res.ptr);
-  for (char& c : s)
-    if (c == 'e') c = 'E';
-  // "1E+20" reads better without the plus sign.
-  if (auto p = s.find("E+"); p != std::string::npos) s.erase(p + 1, 1);
-  return s;
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+  const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+  const std::size_t e = sci.find('e');
+  std::string_view mantissa = sci.substr(0, e);
+  const bool negative = !mantissa.empty() && mantissa[0] == '-';
+  if (negative) mantissa.remove_prefix(1);
+  std::string digits;
+  for (char c : mantissa)
+    if (c != '.') digits += c;
+  int exp = 0;
+  std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp);
+  const int n = static_cast<int>(digits.size());
+  std::string out = negative ? "-" : "";
+  // Plain notation for everyday magnitudes (0.0001 .. 15 integer digits),
+  // exponent form beyond: "1E20", "2.5E-7".
+  if (exp > -5 && exp < 15) {
+    if (exp < 0) {
+      out += "0." + std::string(static_cast<std::size_t>(-exp - 1), '0') + digits;
+    } else if (n <= exp + 1) {
+      out += digits + std::string(static_cast<std::size_t>(exp + 1 - n), '0');
+    } else {
+      out +=
+          digits.substr(0, static_cast<std::size_t>(exp + 1)) + "." + digits.substr(static_cast<std::size_t>(exp + 1));
+    }
+    return out;
+  }
+  out += digits.substr(0, 1);
+  if (n > 1) out += "." + digits.substr(1);
+  return out + "E" + std::to_string(exp);
 }
 
 } // namespace veltra::core

@@ -11,7 +11,9 @@ namespace veltra::core {
 std::string formatFixed(double v, int precision, int digits);
 
 // Shortest general form, '.' as separator: 1 -> "1", 0.5 -> "0.5",
-// 1e20 -> "1E20". Reading it back gives the same double.
+// 100000 -> "100000", 0.0001 -> "0.0001"; exponent form from 15 integer
+// digits and below 0.0001: 1e20 -> "1E20", 2.5e-7 -> "2.5E-7". Reading it
+// back gives the same double.
 std::string formatGeneral(double v);
 
 } // namespace veltra::core

@@ -10,7 +10,7 @@
 #include "editor/grid_view.h"
 #include "editor/text_dialog.h"
 #include "modules/catalogue.h"
-#include "modules/module_dialogs.h"
+#include "modules/module_dialog_set.h"
 #include "persist/library_file.h"
 #include "persist/project_data_dialog.h"
 #include "persist/project_file_set.h"
@@ -93,21 +93,16 @@ QString toolTipOf(char code) {
 constexpr int kGridLeft = 40;
 constexpr int kGridTop = 41;
 
-// The module dialogs of this version: the defaults are set by the editor,
-// so confirming without a window keeps them.
-class DefaultsOnlyDialogs : public ModuleDialogs {
-public:
-  bool exec(char, core::Project&, int, int, int, const QString&) override { return true; }
-};
-
 } // namespace
 
 MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* parent)
     : QMainWindow(parent), m_programDir(QDir(programDir).absolutePath()),
       m_ownUi(ui == nullptr ? std::make_unique<QtUiServices>() : nullptr), m_ui(ui != nullptr ? ui : m_ownUi.get()),
       m_project(std::make_unique<core::Project>()), m_editor(*m_project, *this), m_painter(m_bitmaps) {
-  m_ownModuleDialogs = std::make_unique<DefaultsOnlyDialogs>();
-  m_moduleDialogs = m_ownModuleDialogs.get();
+  auto dialogs = std::make_unique<ModuleDialogSet>(this);
+  dialogs->setMessageHandler([this](QWidget* parent, const QString& message) { m_ui->showError(parent, message); });
+  m_moduleDialogs = dialogs.get();
+  m_ownModuleDialogs = std::move(dialogs);
   m_bitmaps.setErrorHandler([this](const QString& message) { m_ui->showError(this, message); });
   setWindowTitle(QStringLiteral("VELTRA"));
   buildControls();

@@ -28,6 +28,18 @@ TEST(FormatGeneral, ShortestFormReadsBackExactly) {
   EXPECT_EQ(formatGeneral(0.5), "0.5");
   EXPECT_EQ(formatGeneral(-200), "-200");
   EXPECT_EQ(formatGeneral(1e20), "1E20");
+  EXPECT_EQ(formatGeneral(100000), "100000");
+  EXPECT_EQ(formatGeneral(1e14), "100000000000000");
+  EXPECT_EQ(formatGeneral(1e15), "1E15");
+  EXPECT_EQ(formatGeneral(0.0001), "0.0001");
+  EXPECT_EQ(formatGeneral(-0.00012), "-0.00012");
+  EXPECT_EQ(formatGeneral(1e-5), "1E-5");
+  EXPECT_EQ(formatGeneral(-2.5e-7), "-2.5E-7");
+  EXPECT_EQ(formatGeneral(123456789.125), "123456789.125");
+  EXPECT_EQ(formatGeneral(1.7976931348623157e308), "1.7976931348623157E308");
+  EXPECT_EQ(formatGeneral(0.0), "0");
+  EXPECT_EQ(formatGeneral(-0.0), "-0");
+  EXPECT_EQ(formatGeneral(32503), "32503");
   for (double v : {0.1, 1.0 / 3.0, -2.5e-7, 123456789.125}) EXPECT_EQ(std::strtod(formatGeneral(v).c_str(), nullptr), v);
 }
 

@@ -1,0 +1,60 @@
+#include "modules/catalogue.h"
+#include "modules/w_temperature.h"
+#include "util/number_format.h"
+#include "util/number_parse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace veltra::core {
+namespace {
+
+// What the dialog does: show stored ÷ 100 in shortest form, read the text
+// back, store × 100.
+double throughTheDialog(double stored) {
+  std::optional<double> degrees = parseReal(formatGeneral(wTemperatureDegrees(stored)));
+  EXPECT_TRUE(degrees);
+  std::optional<double> back = wTemperatureStored(*degrees);
+  EXPECT_TRUE(back);
+  return back.value_or(std::nan(""));
+}
+
+TEST(WTemperature, DefaultsAreHundredthsOfTheDesignValues) {
+  const ModuleType* w = moduleType('W');
+  ASSERT_NE(w, nullptr);
+  double defaults[3] = {};
+  for (const ParamDef& f : w->params)
+    for (int k = 0; k < 3; ++k)
+      if (f.offset == kWTemperatureOffsets[k]) defaults[k] = f.defaultValue;
+  EXPECT_EQ(wTemperatureDegrees(defaults[0]), -10.0);
+  EXPECT_EQ(wTemperatureDegrees(defaults[1]), 30.0);
+  EXPECT_EQ(wTemperatureDegrees(defaults[2]), 2.0);
+}
+
+TEST(WTemperature, EveryWholeHundredthSurvivesShowAndConfirm) {
+  for (int s = -100000; s <= 100000; ++s)
+    ASSERT_EQ(throughTheDialog(s), s) << s;
+  for (double s : {1e9 + 7, -123456789.0, 9007199254740.0})
+    EXPECT_EQ(throughTheDialog(s), s) << s;
+}
+
+TEST(WTemperature, TypedDegreesAreCutTowardZero) {
+  EXPECT_EQ(wTemperatureStored(21.5), 2150.0);
+  EXPECT_EQ(wTemperatureStored(0.29), 29.0); // 28.999999999999996 in binary
+  EXPECT_EQ(wTemperatureStored(21.555), 2155.0);
+  EXPECT_EQ(wTemperatureStored(-21.559), -2155.0);
+  EXPECT_EQ(wTemperatureStored(1.2349), 123.0);
+  std::optional<double> tiny = wTemperatureStored(-0.004);
+  ASSERT_TRUE(tiny);
+  EXPECT_EQ(*tiny, 0.0);
+  EXPECT_FALSE(std::signbit(*tiny));
+}
+
+TEST(WTemperature, OverflowIsNoValue) {
+  EXPECT_FALSE(wTemperatureStored(1e307));
+  EXPECT_FALSE(wTemperatureStored(std::nan("")));
+}
+
+} // namespace
+} // namespace veltra::core

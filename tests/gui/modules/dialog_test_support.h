@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/module_ops.h"
+#include "model/project.h"
+#include "modules/module_dialog.h"
+#include "modules/module_dialog_set.h"
+#include "util/cp1252.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+#include <cstring>
+#include <memory>
+
+namespace veltra::gui::test {
+
+inline constexpr int kCol = 3;
+inline constexpr int kRow = 2;
+
+// A project with the program's signal lists and names for the groups that
+// have no list file, the dialog set, and the messages the dialogs showed.
+class DialogBench {
+public:
+  DialogBench() : project(std::make_unique<core::Project>()) {
+    project->InitRKreise(VELTRA_PROGRAM_DIR);
+    for (int n = 1; n <= core::kSignals; ++n) {
+      project->SignalDesc.at(core::SignalGroup::F, n)->assign("Konstante " + std::to_string(n));
+      project->SignalDesc.at(core::SignalGroup::H, n)->assign("Hilf " + std::to_string(n));
+    }
+    for (int n = 1; n <= core::kPrograms; ++n)
+      project->SignalDesc.at(core::SignalGroup::S, n)->assign("Programm " + std::to_string(n));
+    dialogs.setMessageHandler([this](QWidget*, const QString& m) { messages << m; });
+  }
+
+  core::TCell& cell(int col = kCol, int row = kRow) { return project->cell(1, col, row); }
+
+  // Places a module with its top cell at (col, row) of loop 1 and gives it
+  // the defaults of its type.
+  core::TCell& place(char letter, int col = kCol, int row = kRow) {
+    if (!core::placeModule(*project, 1, col, row, letter)) qFatal("cannot place %c", letter);
+    core::createModuleDefaults(*project, cell(col, row));
+    return cell(col, row);
+  }
+
+  // FormActivate of the dialog of `letter` for the cell (col, row), shown
+  // without its own event loop so the test can act on it.
+  ModuleDialog* open(char letter, int col = kCol, int row = kRow) {
+    ModuleDialog* d = dialogs.dialog(letter);
+    d->activate(*project, 1, col, row, programDir);
+    d->show();
+    return d;
+  }
+
+  std::unique_ptr<core::Project> project;
+  ModuleDialogSet dialogs;
+  QStringList messages;
+  QString programDir = QStringLiteral(VELTRA_PROGRAM_DIR);
+};
+
+// Replaces the text of an edit by typing, as the engineer would. Keys
+// outside ASCII (umlauts) come as text-only key events.
+inline void typeInto(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  for (QChar c : text) {
+    if (c.unicode() < 128)
+      QTest::keyClick(edit, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+inline void clickOk(ModuleDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); }
+
+inline bool redBackground(const QLineEdit* edit) { return edit->palette().color(QPalette::Base) == QColor(255, 0, 0); }
+
+inline bool sameBytes(const core::TCell& a, const core::TCell& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+inline QString textOf(const core::TCell& c) { return QString::fromStdString(core::cp1252ToUtf8(c.text.view())); }
+
+} // namespace veltra::gui::test
