@@ -1,6 +1,7 @@
 #include "util/file_io.h"
 
 #include "util/error.h"
+#include "util/lines.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -65,6 +66,22 @@ std::vector<std::uint8_t> readFileBytes(const fs::path& path) {
 
 std::string readFileText(const fs::path& path) { return readAll<std::string>(path); }
 
+FileReader::FileReader(const fs::path& path) : m_path(path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throwOpen(path, EISDIR);
+  m_file.reset(std::fopen(path.c_str(), "rb"));
+  if (!m_file) throwOpen(path, errno);
+  // Unbuffered: every read is one transfer into the caller's memory.
+  std::setvbuf(m_file.get(), nullptr, _IONBF, 0);
+}
+
+std::size_t FileReader::read(void* dst, std::size_t n) {
+  errno = 0;
+  const std::size_t got = std::fread(dst, 1, n, m_file.get());
+  if (got < n && std::ferror(m_file.get())) throwOpen(m_path, errno != 0 ? errno : EIO);
+  return got;
+}
+
 void writeFileAtomic(const fs::path& path, std::string_view bytes) {
   fs::path dir = path.parent_path();
   if (dir.empty()) dir = ".";
@@ -124,18 +141,7 @@ fs::path findCaseInsensitive(const fs::path& dir, std::string_view name) {
 
 std::vector<std::string> splitLines(std::string_view text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-    ++i;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
