@@ -41,6 +41,11 @@ public:
     if (n > 0) std::memcpy(dst, m_window.data() + m_pos, n);
     m_pos += n;
   }
+  // The next `n` bytes without reading them, when they are all at hand in
+  // one piece; an empty span otherwise.
+  std::span<const std::uint8_t> peek(std::size_t n) const {
+    return n <= m_window.size() - m_pos ? m_window.subspan(m_pos, n) : std::span<const std::uint8_t>();
+  }
   // Replaces `into` with the next `n` bytes. `into` grows only with bytes
   // actually there, so a damaged length cannot claim more memory than the
   // data hold.

@@ -52,7 +52,12 @@ void readText(ByteReader& in, std::string& text) {
 }
 
 void readWires(ByteReader& in, Project::LoopWires& wires, const char* kind) {
+  // The quick check looks at the bytes while they are in the read buffer, in
+  // cache, rather than in the table they are copied to.
+  const std::span<const std::uint8_t> stored = in.peek(kWireTableSize);
+  const bool plain = !stored.empty() && plainlyInGrid(stored.first<kWireTableSize>());
   in.read(&wires[1], kWireTableSize);
+  if (plain) return;
   if (const int n = firstWireOutsideGrid(wires); n != 0)
     in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
 }

@@ -162,6 +162,34 @@ TEST(VtrReader, ReplacesEveryLoopOfTheProject) {
   EXPECT_TRUE(p->XWires[9][3].isFree());
 }
 
+TEST(VtrReader, CellEntriesInAnyOrderAndNamedTwice) {
+  auto p = std::make_unique<Project>();
+  readVtr(vtrImage({{5, loopBody({{9, 9, {}}, {3, 3, {.text = "erst"}}}, "alt")}}), "x.vtr", *p);
+  readVtr(vtrImage({{5, loopBody({{7, 1, {.text = "a"}},
+                                  {2, 14, {.text = "b"}},
+                                  {7, 1, {.text = "c"}},
+                                  {3, 3, {.letter = 'Q'}},
+                                  {0, 0, {.text = "d"}}})}}),
+          "x.vtr", *p);
+  int used = 0;
+  for (int col = 0; col < kCols; ++col)
+    for (int row = 0; row < kRows; ++row) {
+      const TCell& c = p->cell(5, col, row);
+      if (c.isEmpty()) {
+        EXPECT_EQ(
+            std::memcmp(reinterpret_cast<const char*>(&c) + 1, std::string(sizeof c - 1, '\0').data(), sizeof c - 1),
+            0);
+        continue;
+      }
+      ++used;
+    }
+  EXPECT_EQ(used, 4);
+  EXPECT_EQ(p->cell(5, 7, 1).text.str(), "c");
+  EXPECT_EQ(p->cell(5, 2, 14).text.str(), "b");
+  EXPECT_EQ(p->cell(5, 3, 3).letter, 'Q');
+  EXPECT_EQ(p->cell(5, 0, 0).text.str(), "d");
+}
+
 TEST(VtrReader, ASecondRecordOfALoopOnlyOverwrites) {
   auto p = std::make_unique<Project>();
   readVtr(vtrImage({{4, loopBody({{0, 0, {}}, {1, 1, {.text = "erst"}}}, "eins", 20)},
