@@ -78,11 +78,13 @@ void ProjectLoader::loadInto(Project& p, const Project& previous, const fs::path
   // the file and the tables.
   constexpr std::size_t kPiece = 256 * 1024;
   m_buffer.resize(kPiece);
-  FileReader file(vtrPath);
-  ByteReader in([&](std::uint8_t* dst, std::size_t n) { return file.read(dst, n); }, m_buffer,
-                vtrPath.filename().string());
   m_cells.start(p);
-  readVtr(in, p, [&](int loop) { m_cells.take(loop); });
+  {
+    FileReader file(vtrPath);
+    ByteReader in([&](std::uint8_t* dst, std::size_t n) { return file.read(dst, n); }, m_buffer,
+                  vtrPath.filename().string());
+    readVtr(in, p, [&](int loop) { m_cells.take(loop); });
+  }
   m_cells.adoptModuleTexts();
   readOptional(withExtension(vtrPath, ".uhr"),
                [&](const auto& bytes, const std::string& name) { p.SwitchPrograms = readUhr(bytes, name); });

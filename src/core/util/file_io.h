@@ -24,7 +24,8 @@ std::string readFileText(const std::filesystem::path& path);
 // (no buffering in between).
 class FileReader {
 public:
-  // Throws Error("Datei <name> kann nicht geöffnet werden. <reason>").
+  // Throws Error("Datei <name> kann nicht geöffnet werden. <reason>"); a
+  // folder may open and fail at the first read.
   explicit FileReader(const std::filesystem::path& path);
 
   // Reads up to `n` bytes into `dst`; fewer only at the end of the file.
