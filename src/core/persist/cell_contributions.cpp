@@ -28,7 +28,13 @@ void CellContributions::take(int loop) {
       if (!g) continue;
       const std::int32_t number = Project::signalNumber(c);
       const std::span<TSignalText> desc = m_desc[static_cast<std::size_t>(*g)];
-      if (number >= 1 && static_cast<std::size_t>(number) < desc.size()) m_texts.push_back({&desc[number], c.text});
+      if (number >= 1 && static_cast<std::size_t>(number) < desc.size()) {
+        // Filled in place: a temporary would be stored and loaded again in
+        // pieces of other sizes, which stalls.
+        Text& t = m_texts.emplace_back();
+        t.entry = &desc[number];
+        t.text = c.text;
+      }
       if (c.letter == 'F') m_constants.push_back({&c, number, c.f64(8)});
     }
   m_textsOf[loop] = {texts, m_texts.size()};
