@@ -119,8 +119,10 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   fromFile(SignalGroup::Q, "QSignale.txt", true);
   fromFile(SignalGroup::V, "VSignale.txt", true);
   for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
+  // Group S has no names; emptied all the same, so that the table is defined
+  // whatever the project held before.
   for (TSignalText& t : SignalName.group(SignalGroup::S))
-    t.clear(); // S has no names
+    t.clear();
 }
 
 void Project::BildeFRArray() {
