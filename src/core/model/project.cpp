@@ -65,19 +65,27 @@ Project::Project() {
 }
 
 void Project::resetLoops() {
-  // Whole-table fills, a loop at a time while it is in cache: an empty cell is
-  // all zero but its letter, a free connection all -1 (every byte 0xFF).
-  for (int loop = 0; loop <= kLoops; ++loop) {
-    LoopText[loop] = loop == 0 ? "" : " ";
-    LoopSampleTime[loop] = loop == 0 ? 0 : 10;
-    std::memset(&Cells[loop], 0, sizeof Cells[loop]);
-    for (auto& column : Cells[loop])
-      for (TCell& c : column) c.letter = '*';
-    // Index 0 is never used but is kept in a defined state.
-    std::memset(&XWires[loop], loop == 0 ? 0 : 0xFF, sizeof XWires[loop]);
-    std::memset(&YWires[loop], loop == 0 ? 0 : 0xFF, sizeof YWires[loop]);
-  }
+  for (int loop = 0; loop <= kLoops; ++loop)
+    resetLoop(loop);
   CurrentLoop = 1;
+}
+
+void Project::resetLoop(int loop) {
+  // Index 0 is never used but is kept in a defined state.
+  LoopText[loop] = loop == 0 ? "" : " ";
+  LoopSampleTime[loop] = loop == 0 ? 0 : 10;
+  emptyCells(loop);
+  // A free connection is all -1, every byte 0xFF.
+  std::memset(&XWires[loop], loop == 0 ? 0 : 0xFF, sizeof XWires[loop]);
+  std::memset(&YWires[loop], loop == 0 ? 0 : 0xFF, sizeof YWires[loop]);
+}
+
+void Project::emptyCells(int loop) {
+  // A whole-table fill: an empty cell is all zero but its letter.
+  std::memset(&Cells[loop], 0, sizeof Cells[loop]);
+  for (auto& column : Cells[loop])
+    for (TCell& c : column)
+      c.letter = '*';
 }
 
 void Project::InitRKreise(const std::filesystem::path& programDir) {
@@ -111,6 +119,10 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   fromFile(SignalGroup::Q, "QSignale.txt", true);
   fromFile(SignalGroup::V, "VSignale.txt", true);
   for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
+  // Group S has no names; emptied all the same, so that the table is defined
+  // whatever the project held before.
+  for (TSignalText& t : SignalName.group(SignalGroup::S))
+    t.clear();
 }
 
 void Project::BildeFRArray() {
@@ -222,14 +234,7 @@ bool Project::loopIsEmpty(int loop) const {
 
 void Project::clearLoop(int loop) {
   Modified = true;
-  LoopText[loop] = " ";
-  LoopSampleTime[loop] = 10;
-  for (auto& column : Cells[loop])
-    for (TCell& c : column) c.clear();
-  for (int n = 1; n <= kWires; ++n) {
-    XWires[loop][n].clear();
-    YWires[loop][n].clear();
-  }
+  resetLoop(loop);
 }
 
 void Project::clearErrors(int loop) {

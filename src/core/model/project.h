@@ -73,6 +73,11 @@ public:
   void InitRKreise(const std::filesystem::path& programDir);
   // The loop and connection part of InitRKreise, without files.
   void resetLoops();
+  // resetLoops for one loop: description " ", sample time 10, every cell
+  // empty, every connection free.
+  void resetLoop(int loop);
+  // Every cell of a loop to the empty state.
+  void emptyCells(int loop);
   // The signal table part of InitRKreise. On a freshly constructed project
   // (whose loops are already empty) it finishes InitRKreise without a second
   // pass over the loop tables.

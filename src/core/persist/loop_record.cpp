@@ -1,5 +1,7 @@
 #include "persist/loop_record.h"
 
+#include "persist/wire_table_check.h"
+
 #include <algorithm>
 #include <string>
 
@@ -8,6 +10,12 @@ namespace veltra::core {
 namespace {
 
 constexpr bool validConnectionField(std::int32_t n) { return n >= 0 && n <= kWires; }
+
+// All four at once (a negative number becomes a huge unsigned one).
+bool validConnectionFields(const TCell& c) {
+  const auto u = [](std::int32_t n) { return static_cast<std::uint32_t>(n); };
+  return std::max({u(c.XE), u(c.XA), u(c.YE), u(c.YA)}) <= static_cast<std::uint32_t>(kWires);
+}
 
 void writeCells(ByteWriter& out, const Project::LoopCells& cells) {
   for (int col = 0; col < kCols; ++col)
@@ -31,36 +39,27 @@ void readCells(ByteReader& in, Project::LoopCells& cells) {
     // Read in place: on failure the caller drops the whole target anyway.
     TCell& c = cells[col][row];
     in.read(&c, sizeof c);
-    for (std::int32_t n : {c.XE, c.XA, c.YE, c.YA})
-      if (!validConnectionField(n)) in.fail("Ungültige Verbindungsnummer " + std::to_string(n));
+    if (!validConnectionFields(c))
+      for (std::int32_t n : {c.XE, c.XA, c.YE, c.YA})
+        if (!validConnectionField(n)) in.fail("Ungültige Verbindungsnummer " + std::to_string(n));
   }
 }
 
 void readText(ByteReader& in, std::string& text) {
   const std::int32_t len = in.i32();
   if (len < 0) in.fail("Ungültige Beschreibungslänge " + std::to_string(len));
-  auto bytes = in.take(static_cast<std::size_t>(len));
-  text.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
-// A used connection must name cells inside the grid; a free one (source
-// column negative) and unused destination slots are kept as they are.
-bool wireInGrid(const TWire& w) {
-  // The largest coordinate as unsigned (negative ones become huge) must be
-  // in the grid; written without branches, as this runs 840000 times for a
-  // full project.
-  auto largest = [](const TWireEnd& e) { return std::max(static_cast<unsigned>(e.col), static_cast<unsigned>(e.row)); };
-  unsigned worst = largest(w.src);
-  for (const TWireEnd& d : w.dest)
-    worst = std::max(worst, d.col < 0 ? 0u : largest(d));
-  return worst < kCols && worst < kRows;
+  in.readString(text, static_cast<std::size_t>(len));
 }
 
 void readWires(ByteReader& in, Project::LoopWires& wires, const char* kind) {
+  // The quick check looks at the bytes while they are in the read buffer, in
+  // cache, rather than in the table they are copied to.
+  const std::span<const std::uint8_t> stored = in.peek(kWireTableSize);
+  const bool plain = !stored.empty() && plainlyInGrid(stored.first<kWireTableSize>());
   in.read(&wires[1], kWireTableSize);
-  for (int n = 1; n <= kWires; ++n)
-    if (!wires[n].isFree() && !wireInGrid(wires[n]))
-      in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
+  if (plain) return;
+  if (const int n = firstWireOutsideGrid(wires); n != 0)
+    in.fail(std::string("Ungültige ") + kind + " Verbindung " + std::to_string(n));
 }
 
 } // namespace

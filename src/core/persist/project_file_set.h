@@ -31,12 +31,13 @@ struct LoadedProject {
 // lists in `programDir` or the ".vtr" file cannot be read or the ".vtr" file
 // is damaged; `previous` is never touched, so the caller keeps the open
 // project on failure and swaps in the result on success.
+// (ProjectLoader does the same in recycled storage.)
+LoadedProject loadProject(const Project& previous, const std::filesystem::path& programDir,
+                          const std::filesystem::path& vtrPath);
+
 // The step of loading right after the ".vtr" file: error := 0 in every cell,
 // and each signal module's text into its signal's description when the
 // signal number is in range (last one in loop, column, row order wins).
 void adoptModuleTexts(Project& p);
-
-LoadedProject loadProject(const Project& previous, const std::filesystem::path& programDir,
-                          const std::filesystem::path& vtrPath);
 
 } // namespace veltra::core

@@ -3,17 +3,24 @@
 #include "modules/catalogue.h"
 #include "util/error.h"
 #include "util/file_io.h"
+#include "util/lines.h"
 
 namespace veltra::core {
 
 void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc,
                         std::span<TSignalText> names) {
-  const std::vector<std::string> lines = splitLines(readFileText(file));
-  for (std::size_t n = 1; n < desc.size(); ++n) {
-    std::string_view line = n <= lines.size() ? std::string_view(lines[n - 1]) : std::string_view();
+  auto set = [&](std::size_t n, std::string_view line) {
     desc[n].assign(line);
     if (n < names.size()) names[n].assign(line);
-  }
+  };
+  std::size_t n = 1;
+  forEachLine(readFileText(file), [&](std::string_view line) {
+    if (n == desc.size()) return false;
+    set(n++, line);
+    return true;
+  });
+  for (; n < desc.size(); ++n)
+    set(n, {});
 }
 
 std::vector<std::string> readItemFile(const std::filesystem::path& file) {

@@ -1,20 +1,36 @@
 #include "persist/vtr_reader.h"
 
-#include "persist/byte_reader.h"
 #include "persist/loop_record.h"
+
+#include <array>
 
 namespace veltra::core {
 
-void readVtr(std::span<const std::uint8_t> bytes, const std::string& fileName, Project& into) {
-  ByteReader in(bytes, fileName);
+void readVtr(ByteReader& in, Project& into, const AfterLoopRecord& afterRecord) {
+  // The first record of a loop gives all of it: the description, sample
+  // time and both connection tables whole, and the cells it does not name
+  // are empty; so a loop is emptied only when its first record comes, with
+  // the tables about to be written anyway. A further record of the same loop
+  // only overwrites. The loops the file does not name are reset at the end.
+  std::array<bool, kLoops + 1> named{};
   in.i32(); // version
   for (;;) {
     const std::int32_t loop = in.i32();
-    if (loop < 0) return;
+    if (loop < 0) break;
     if (loop == 0) continue;
     if (!validLoop(loop)) in.fail("Ungültige Regelkreisnummer " + std::to_string(loop));
+    if (!named[loop]) into.emptyCells(loop);
+    named[loop] = true;
     readLoopRecord(in, loopOf(into, loop));
+    if (afterRecord) afterRecord(loop);
   }
+  for (int loop = 1; loop <= kLoops; ++loop)
+    if (!named[loop]) into.resetLoop(loop);
+}
+
+void readVtr(std::span<const std::uint8_t> bytes, const std::string& fileName, Project& into) {
+  ByteReader in(bytes, fileName);
+  readVtr(in, into);
 }
 
 } // namespace veltra::core

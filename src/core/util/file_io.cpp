@@ -1,6 +1,7 @@
 #include "util/file_io.h"
 
 #include "util/error.h"
+#include "util/lines.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -31,39 +32,43 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
   throw Error("Datei \"" + path.string() + "\" kann nicht erstellt werden. " + reason(err));
 }
 
+// Straight into the result, in one piece when the size is known: a few
+// system calls per file, which cost more than the copying on a small file.
 template <typename Buffer> Buffer readAll(const fs::path& path) {
+  FileReader file(path);
   std::error_code ec;
-  if (fs::is_directory(path, ec)) throwOpen(path, EISDIR);
-  FilePtr f(std::fopen(path.c_str(), "rb"));
-  if (!f) throwOpen(path, errno);
+  const auto size = fs::file_size(path, ec);
+  std::size_t piece = !ec && size < (std::size_t{1} << 30) ? static_cast<std::size_t>(size) + 1 : std::size_t{1} << 16;
   Buffer data;
-  char chunk[1 << 16];
   for (;;) {
-    size_t n = std::fread(chunk, 1, sizeof chunk, f.get());
-    data.insert(data.end(), chunk, chunk + n);
-    if (n < sizeof chunk) break;
+    const std::size_t old = data.size();
+    data.resize(old + piece);
+    const std::size_t got = file.read(data.data() + old, piece);
+    data.resize(old + got);
+    if (got < piece) return data;
+    piece = std::size_t{1} << 16;
   }
-  if (std::ferror(f.get())) throwOpen(path, EIO);
-  return data;
 }
 
 } // namespace
 
-std::vector<std::uint8_t> readFileBytes(const fs::path& path) {
-  std::error_code ec;
-  auto size = fs::file_size(path, ec);
-  if (!ec && !fs::is_directory(path, ec)) {
-    // One allocation for the usual case of a regular file.
-    FilePtr f(std::fopen(path.c_str(), "rb"));
-    if (!f) throwOpen(path, errno);
-    std::vector<std::uint8_t> data(size);
-    size_t n = size == 0 ? 0 : std::fread(data.data(), 1, size, f.get());
-    if (n == size && std::fgetc(f.get()) == EOF && !std::ferror(f.get())) return data;
-  }
-  return readAll<std::vector<std::uint8_t>>(path);
-}
+std::vector<std::uint8_t> readFileBytes(const fs::path& path) { return readAll<std::vector<std::uint8_t>>(path); }
 
 std::string readFileText(const fs::path& path) { return readAll<std::string>(path); }
+
+FileReader::FileReader(const fs::path& path) : m_path(path) {
+  m_file.reset(std::fopen(path.c_str(), "rb"));
+  if (!m_file) throwOpen(path, errno);
+  // Unbuffered: every read is one transfer into the caller's memory.
+  std::setvbuf(m_file.get(), nullptr, _IONBF, 0);
+}
+
+std::size_t FileReader::read(void* dst, std::size_t n) {
+  errno = 0;
+  const std::size_t got = std::fread(dst, 1, n, m_file.get());
+  if (got < n && std::ferror(m_file.get())) throwOpen(m_path, errno != 0 ? errno : EIO);
+  return got;
+}
 
 void writeFileAtomic(const fs::path& path, std::string_view bytes) {
   fs::path dir = path.parent_path();
@@ -124,18 +129,7 @@ fs::path findCaseInsensitive(const fs::path& dir, std::string_view name) {
 
 std::vector<std::string> splitLines(std::string_view text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-    ++i;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +18,27 @@ namespace veltra::core {
 // Throws Error("Datei <name> kann nicht geöffnet werden. <reason>").
 std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path);
 std::string readFileText(const std::filesystem::path& path);
+
+// A file read front to back in pieces, for files too large to be worth
+// holding in memory twice. The pieces go straight into the caller's memory
+// (no buffering in between).
+class FileReader {
+public:
+  // Throws Error("Datei <name> kann nicht geöffnet werden. <reason>"); a
+  // folder may open and fail at the first read.
+  explicit FileReader(const std::filesystem::path& path);
+
+  // Reads up to `n` bytes into `dst`; fewer only at the end of the file.
+  // Throws the open error with the system's reason when reading fails.
+  std::size_t read(void* dst, std::size_t n);
+
+private:
+  struct Closer {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, Closer> m_file;
+  std::filesystem::path m_path;
+};
 
 // Writes to a temporary file in the same folder and renames it over `path`
 // only when everything was written, so the previous file survives any

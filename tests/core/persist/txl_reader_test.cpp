@@ -20,5 +20,17 @@ TEST(TxlReader, WriterEndsEveryEntryWithCrLfAndReadsBackTheSame) {
   EXPECT_EQ(writeTxl({}), "");
 }
 
+TEST(TxlReader, ReadingOverAListReplacesIt) {
+  const std::string text = "a||=10000\r\nb||=20000\r\n";
+  std::vector<std::string> longer(5, "alt");
+  readTxl(text, longer);
+  EXPECT_EQ(longer, readTxl(text));
+  std::vector<std::string> shorter = {"alt"};
+  readTxl(text, shorter);
+  EXPECT_EQ(shorter, readTxl(text));
+  readTxl("", shorter);
+  EXPECT_TRUE(shorter.empty());
+}
+
 } // namespace
 } // namespace veltra::core

@@ -2,6 +2,8 @@
 
 #include "persist_test_util.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -145,6 +147,93 @@ TEST(VtrReader, FreeConnectionsAndUnusedSlotsMayHoldAnything) {
   readVtr(vtrImage({{1, body}}), "x.vtr", *p);
   EXPECT_EQ(p->XWires[1][4].dest[1].row, 123);
 }
+
+TEST(VtrReader, ReplacesEveryLoopOfTheProject) {
+  auto p = std::make_unique<Project>();
+  readVtr(vtrImage({{2, loopBody({{0, 0, {}}, {5, 5, {}}}, "alt", 50)}, {7, loopBody({{1, 1, {}}})}}), "x.vtr", *p);
+  p->XWires[9][3].src = {4, 4};
+  readVtr(vtrImage({{2, loopBody({{5, 5, {.letter = 'Q'}}}, "neu", 60)}}), "x.vtr", *p);
+  EXPECT_TRUE(p->cell(2, 0, 0).isEmpty()); // not in the new record
+  EXPECT_EQ(p->cell(2, 5, 5).letter, 'Q');
+  EXPECT_EQ(p->LoopText[2], "neu");
+  EXPECT_TRUE(p->loopIsEmpty(7));
+  EXPECT_EQ(p->LoopText[7], " ");
+  EXPECT_EQ(p->LoopSampleTime[7], 10);
+  EXPECT_TRUE(p->XWires[9][3].isFree());
+}
+
+TEST(VtrReader, CellEntriesInAnyOrderAndNamedTwice) {
+  auto p = std::make_unique<Project>();
+  readVtr(vtrImage({{5, loopBody({{9, 9, {}}, {3, 3, {.text = "erst"}}}, "alt")}}), "x.vtr", *p);
+  readVtr(vtrImage({{5, loopBody({{7, 1, {.text = "a"}},
+                                  {2, 14, {.text = "b"}},
+                                  {7, 1, {.text = "c"}},
+                                  {3, 3, {.letter = 'Q'}},
+                                  {0, 0, {.text = "d"}}})}}),
+          "x.vtr", *p);
+  int used = 0;
+  for (int col = 0; col < kCols; ++col)
+    for (int row = 0; row < kRows; ++row) {
+      const TCell& c = p->cell(5, col, row);
+      if (c.isEmpty()) {
+        EXPECT_EQ(
+            std::memcmp(reinterpret_cast<const char*>(&c) + 1, std::string(sizeof c - 1, '\0').data(), sizeof c - 1),
+            0);
+        continue;
+      }
+      ++used;
+    }
+  EXPECT_EQ(used, 4);
+  EXPECT_EQ(p->cell(5, 7, 1).text.str(), "c");
+  EXPECT_EQ(p->cell(5, 2, 14).text.str(), "b");
+  EXPECT_EQ(p->cell(5, 3, 3).letter, 'Q');
+  EXPECT_EQ(p->cell(5, 0, 0).text.str(), "d");
+}
+
+TEST(VtrReader, ASecondRecordOfALoopOnlyOverwrites) {
+  auto p = std::make_unique<Project>();
+  readVtr(vtrImage({{4, loopBody({{0, 0, {}}, {1, 1, {.text = "erst"}}}, "eins", 20)},
+                    {4, loopBody({{1, 1, {.text = "dann"}}}, "zwei", 30)}}),
+          "x.vtr", *p);
+  EXPECT_EQ(p->cell(4, 0, 0).letter, 'E');
+  EXPECT_EQ(p->cell(4, 1, 1).text.str(), "dann");
+  EXPECT_EQ(p->LoopText[4], "zwei");
+  EXPECT_EQ(p->LoopSampleTime[4], 30);
+}
+
+// Reading through a small buffer, refilled from the file piece by piece,
+// gives what reading the whole image gives, wherever the pieces end.
+class VtrReaderInPieces : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(VtrReaderInPieces, GivesTheSameProject) {
+  const Bytes image = vtrImage(
+      {{3,
+        loopBody({{4, 5, {.letter = 'K', .text = "Regler", .number = 7, .xe = 1}}, {14, 14, {.letter = 'Q', .ya = 2}}},
+                 std::string(300, 'd'), 30, {{1, 2, 2, {{4, 5}}}}, {{2, 14, 14, {{0, 0}, {1, 1}}}})},
+       {0, {}},
+       {200, loopBody({{0, 0, {}}})}});
+  auto whole = std::make_unique<Project>();
+  readVtr(image, "x.vtr", *whole);
+  auto pieces = std::make_unique<Project>();
+  Bytes buffer(GetParam());
+  std::size_t offset = 0;
+  ByteReader in(
+      [&](std::uint8_t* dst, std::size_t n) {
+        n = std::min(n, image.size() - offset);
+        std::copy_n(image.begin() + static_cast<long>(offset), n, dst);
+        offset += n;
+        return n;
+      },
+      buffer, "x.vtr");
+  readVtr(in, *pieces);
+  EXPECT_EQ(std::memcmp(&pieces->Cells, &whole->Cells, sizeof whole->Cells), 0);
+  EXPECT_EQ(std::memcmp(&pieces->XWires, &whole->XWires, sizeof whole->XWires), 0);
+  EXPECT_EQ(std::memcmp(&pieces->YWires, &whole->YWires, sizeof whole->YWires), 0);
+  EXPECT_EQ(pieces->LoopText, whole->LoopText);
+  EXPECT_EQ(pieces->LoopSampleTime, whole->LoopSampleTime);
+}
+
+INSTANTIATE_TEST_SUITE_P(BufferSizes, VtrReaderInPieces, ::testing::Values(1, 2, 7, 173, 175, 16800, 1 << 20));
 
 } // namespace
 } // namespace veltra::core

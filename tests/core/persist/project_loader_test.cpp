@@ -1,9 +1,11 @@
-#include "persist/project_file_set.h"
+#include "persist/project_loader.h"
 
 #include "persist_test_util.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace veltra::core {
 namespace {
@@ -163,6 +165,151 @@ TEST_F(ProjectLoadTest, HandWrittenFileSetRoundTripsByteForByte) {
     SCOPED_TRACE(ext);
     EXPECT_EQ(readBytes(out / (std::string("kopie") + ext)), readBytes(dir / (std::string("anlage") + ext)));
   }
+}
+
+// Every table of two projects, byte for byte where they are records.
+void expectSameProject(const Project& a, const Project& b) {
+  auto same = [](const auto& x, const auto& y) { return std::memcmp(&x, &y, sizeof x) == 0; };
+  EXPECT_TRUE(same(a.Cells, b.Cells));
+  EXPECT_TRUE(same(a.XWires, b.XWires));
+  EXPECT_TRUE(same(a.YWires, b.YWires));
+  EXPECT_EQ(a.LoopText, b.LoopText);
+  EXPECT_EQ(a.LoopSampleTime, b.LoopSampleTime);
+  for (SignalGroup g : kAllGroups) {
+    SCOPED_TRACE(groupLetter(g));
+    EXPECT_EQ(
+        std::memcmp(a.SignalDesc.group(g).data(), b.SignalDesc.group(g).data(), a.SignalDesc.group(g).size_bytes()), 0);
+    EXPECT_EQ(
+        std::memcmp(a.SignalName.group(g).data(), b.SignalName.group(g).data(), a.SignalName.group(g).size_bytes()), 0);
+  }
+  EXPECT_TRUE(same(a.FWert, b.FWert));
+  EXPECT_TRUE(same(a.SwitchPrograms, b.SwitchPrograms));
+  EXPECT_EQ(a.TextList, b.TextList);
+  EXPECT_EQ(a.ErrorTexts, b.ErrorTexts);
+  EXPECT_TRUE(same(a.ProjectData, b.ProjectData));
+  EXPECT_EQ(a.Modified, b.Modified);
+  EXPECT_EQ(a.CurrentLoop, b.CurrentLoop);
+}
+
+// Garbage in every table a load sets, except the never used entries 0.
+void scribble(Project& p) {
+  std::uint8_t next = 0x5A;
+  auto fill = [&](void* data, std::size_t n) {
+    auto* bytes = static_cast<std::uint8_t*>(data);
+    for (std::size_t i = 0; i < n; ++i)
+      bytes[i] = next = static_cast<std::uint8_t>(next * 13 + 7);
+  };
+  for (int loop = 1; loop <= kLoops; ++loop) {
+    fill(&p.Cells[loop], sizeof p.Cells[loop]);
+    fill(&p.XWires[loop][1], kWires * sizeof(TWire));
+    fill(&p.YWires[loop][1], kWires * sizeof(TWire));
+    p.LoopText[loop] = "alt " + std::to_string(loop);
+    p.LoopSampleTime[loop] = -loop;
+  }
+  for (SignalGroup g : kAllGroups) {
+    fill(p.SignalDesc.group(g).subspan(1).data(), p.SignalDesc.group(g).subspan(1).size_bytes());
+    fill(p.SignalName.group(g).subspan(1).data(), p.SignalName.group(g).subspan(1).size_bytes());
+  }
+  fill(&p.FWert, sizeof p.FWert);
+  fill(&p.SwitchPrograms, sizeof p.SwitchPrograms);
+  fill(&p.ProjectData, sizeof p.ProjectData);
+  p.TextList.assign(40, std::string(50, 'x'));
+  p.ErrorTexts = {"alt"};
+  p.Modified = true;
+  p.CurrentLoop = 77;
+}
+
+class ProjectLoaderRecycling : public ProjectLoadTest {
+protected:
+  ProjectLoaderRecycling() {
+    previous->switchPoint(2, 3).mask = 9;
+    previous->ProjectData.town.assign("Vorher");
+    previous->FWert[4] = 2.5;
+    previous->ErrorTexts = {"", "Fehler 1", "Fehler 2"};
+  }
+
+  // Signal and constant modules (some sharing a number, one out of range),
+  // connections, texts in several loops, and the optional files.
+  void writeFirstSet() const {
+    write("anlage.vtr",
+          vtrImage({{1, loopBody({{0, 0, {.text = "K\xFChl", .number = 3}},
+                                  {2, 5, {.letter = 'F', .text = "Soll", .number = 4, .value = 21.5, .xa = 1}},
+                                  {3, 5, {.letter = 'K', .height = 2, .part = 1, .error = -3, .xe = 1}},
+                                  {3, 6, {.letter = 'K', .height = 2, .part = 2}}},
+                                 "Kessel", 30, {{1, 2, 5, {{3, 5}}}})},
+                    {3, loopBody({{7, 7, {.letter = 'V', .text = "intern", .number = 9216}}}, "", 20, {},
+                                 {{100, 7, 7, {{0, 0}}}})},
+                    {200, loopBody({{14, 14, {.letter = 'F', .number = 4, .value = -1.0}}})}}));
+    write("anlage.desc", toBytes("e1\r\ne2\r\n--\r\nf1\r\n--\r\n"));
+    write("anlage.txl", toBytes("a|||=10000\r\nb|||=20000\r\nc|||=30000\r\n"));
+    ByteImage uhr;
+    uhr.u8(1).fill(3, 0).i32(127).i32(6).i32(30).fill(5120 - 16, 0);
+    write("anlage.uhr", uhr.bytes());
+    ByteImage vtp;
+    vtp.u8(4).text("Erst").fill(243 - 5, 0);
+    write("anlage.vtp", vtp.bytes());
+  }
+
+  // Other loops, a constant number out of range; optional files only as
+  // `withOptional` says.
+  fs::path writeSecondSet(bool withOptional) const {
+    const std::string base = withOptional ? "zweit" : "nur";
+    write(base + ".vtr", vtrImage({{2, loopBody({{1, 1, {.letter = 'F', .number = 0, .value = 8.0}},
+                                                 {1, 2, {.letter = 'Q', .text = "Pumpe", .number = 7}}},
+                                                "Zweit", 40)},
+                                   {3, loopBody({{0, 0, {.letter = 'A', .text = "Stell", .number = 256}}})}}));
+    if (withOptional) {
+      write(base + ".desc", toBytes("--\r\n--\r\n--\r\nUhr 1\r\n--\r\n"));
+      write(base + ".txl", toBytes("z|||=20101\r\n"));
+    }
+    return dir / (base + ".vtr");
+  }
+};
+
+TEST_F(ProjectLoaderRecycling, LoadIntoTheReplacedProjectEqualsALoadIntoANewOne) {
+  writeFirstSet();
+  for (bool withOptional : {true, false}) {
+    SCOPED_TRACE(withOptional);
+    const fs::path second = writeSecondSet(withOptional);
+    ProjectLoader loader;
+    LoadedProject first = loader.load(*previous, kProgramDir, vtr);
+    scribble(*first.project);
+    Project* const storage = first.project.get();
+    loader.recycle(std::move(first.project));
+
+    LoadedProject again = loader.load(*previous, kProgramDir, second);
+    EXPECT_EQ(again.project.get(), storage);
+    LoadedProject fresh = loadProject(*previous, kProgramDir, second);
+    EXPECT_EQ(again.hasProjectData, fresh.hasProjectData);
+    expectSameProject(*again.project, *fresh.project);
+    EXPECT_EQ(fresh.project->cell(2, 1, 1).i32(0), 1); // the tables do hold the second set
+    EXPECT_TRUE(fresh.project->loopIsEmpty(1));
+  }
+}
+
+TEST_F(ProjectLoaderRecycling, SuccessiveLoadsEachEqualALoadIntoANewOne) {
+  writeFirstSet();
+  const fs::path second = writeSecondSet(true);
+  ProjectLoader loader;
+  for (const fs::path& path : {vtr, second, vtr, second}) {
+    LoadedProject loaded = loader.load(*previous, kProgramDir, path);
+    expectSameProject(*loaded.project, *loadProject(*previous, kProgramDir, path).project);
+    loader.recycle(std::move(loaded.project));
+  }
+}
+
+TEST_F(ProjectLoaderRecycling, AFailedLoadKeepsTheStorageForTheNext) {
+  writeFirstSet();
+  write("kaputt.vtr", vtrImage({{1, loopBody({{0, 0, {}}})}, {201, loopBody({})}}));
+  ProjectLoader loader;
+  auto storage = std::make_unique<Project>();
+  Project* const kept = storage.get();
+  loader.recycle(std::move(storage));
+  EXPECT_EQ(errorText([&] { loader.load(*previous, kProgramDir, dir / "kaputt.vtr"); }),
+            "Ungültige Regelkreisnummer 201 in Datei kaputt.vtr");
+  LoadedProject loaded = loader.load(*previous, kProgramDir, vtr);
+  EXPECT_EQ(loaded.project.get(), kept);
+  expectSameProject(*loaded.project, *loadProject(*previous, kProgramDir, vtr).project);
 }
 
 } // namespace
