@@ -14,6 +14,7 @@
 #include "persist/library_file.h"
 #include "persist/project_data_dialog.h"
 #include "persist/project_file_set.h"
+#include "persist/project_loader.h"
 #include "persist/signal_editor_dialog.h"
 #include "persist/signal_lists.h"
 #include "persist/vtp_writer.h"
@@ -570,7 +571,10 @@ void MainWindow::Neu1Click() {
 }
 
 void MainWindow::replaceProject(std::unique_ptr<core::Project> project) {
+  std::unique_ptr<core::Project> replaced = std::move(m_project);
   m_project = std::move(project);
+  // The next load is built in the storage of this one.
+  m_loader.recycle(std::move(replaced));
   m_editor.setProject(*m_project);
   m_editor.cancelGesture();
   m_refreshing = true;
@@ -583,7 +587,7 @@ void MainWindow::replaceProject(std::unique_ptr<core::Project> project) {
 
 bool MainWindow::openProject(const QString& vtrPath) {
   try {
-    core::LoadedProject loaded = core::loadProject(*m_project, m_settings.ProgramDir, vtrPath.toStdString());
+    core::LoadedProject loaded = m_loader.load(*m_project, m_settings.ProgramDir, vtrPath.toStdString());
     m_settings.ProjectDir = toCp1252(dirOf(vtrPath));
     m_projectFileName = QFileInfo(vtrPath).fileName().left(200);
     replaceProject(std::move(loaded.project));

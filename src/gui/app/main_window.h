@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/grid_painter.h"
 #include "model/project.h"
+#include "persist/project_loader.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -123,6 +124,7 @@ private:
   std::unique_ptr<UiServices> m_ownUi;
   UiServices* m_ui;
   std::unique_ptr<core::Project> m_project;
+  core::ProjectLoader m_loader;
   core::Settings m_settings;
   std::unique_ptr<core::IniFile> m_ini;
   core::Editor m_editor;
