@@ -11,7 +11,7 @@ bool validConstant(int n) { return n >= 1 && n <= core::kConstants; }
 
 } // namespace
 
-ConstantDialog::ConstantDialog(QWidget* parent) : ModuleDialog(*formSpec('F'), parent) {
+ConstantDialog::ConstantDialog(QWidget* parent) : ModuleDialog(*formLayout('F'), parent) {
   connect(cbSignal(), &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!loading()) cbSignalChange(index);
   });

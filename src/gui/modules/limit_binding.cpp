@@ -30,27 +30,27 @@ core::SignalGroup groupOf(LimitSource s) { return s == LimitSource::F ? core::Si
 
 } // namespace
 
-LimitBinding::LimitBinding(const FieldSpec& spec, QWidget* parent) : m_offset(spec.offset), m_max(spec.hi) {
-  m_box = new QGroupBox(QString::fromUtf8(spec.label), parent);
+LimitBinding::LimitBinding(const FieldLayout& def, QWidget* parent) : m_offset(def.offset), m_max(def.hi) {
+  m_box = new QGroupBox(QString::fromUtf8(def.label), parent);
   m_sourceBox = new QGroupBox(QStringLiteral("Signalquelle"), m_box);
-  m_sourceBox->setObjectName(QString::fromUtf8(spec.groupName));
+  m_sourceBox->setObjectName(QString::fromUtf8(def.groupName));
   m_sourceBox->setToolTip(QStringLiteral("Zahl, Konstante F (1 bis 100) oder analoges Hilfssignal H"));
   m_sources = new QButtonGroup(m_sourceBox);
   auto* sourceLayout = new QHBoxLayout(m_sourceBox);
   for (int i = 0; i < 3; ++i) {
     auto* b = new QRadioButton(QString::fromUtf8(kSourceNames[i]), m_sourceBox);
-    b->setObjectName(QString::fromUtf8(spec.groupName) + QString::fromUtf8(kSourceNames[i]));
+    b->setObjectName(QString::fromUtf8(def.groupName) + QString::fromUtf8(kSourceNames[i]));
     m_sources->addButton(b, i);
     sourceLayout->addWidget(b);
   }
   sourceLayout->addStretch();
 
   m_edit = new QLineEdit(m_box);
-  m_edit->setObjectName(QString::fromUtf8(spec.name));
-  m_edit->setToolTip(QStringLiteral("Zahlenwert bis %1").arg(spec.hi));
+  m_edit->setObjectName(QString::fromUtf8(def.name));
+  m_edit->setToolTip(QStringLiteral("Zahlenwert bis %1").arg(def.hi));
 
   m_combo = new QComboBox(m_box);
-  m_combo->setObjectName(QString::fromUtf8(spec.comboName));
+  m_combo->setObjectName(QString::fromUtf8(def.comboName));
   m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   m_combo->setMinimumContentsLength(24);
   m_combo->setMaxVisibleItems(20);

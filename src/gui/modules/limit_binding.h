@@ -2,7 +2,7 @@
 
 #include "modules/catalogue.h"
 #include "modules/field_binding.h"
-#include "modules/form_spec.h"
+#include "modules/form_layout.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -18,8 +18,8 @@ namespace veltra::gui {
 // read back as an H reference.
 class LimitBinding : public FieldBinding {
 public:
-  // Creates its box (titled with the spec's label) and controls under `parent`.
-  LimitBinding(const FieldSpec& spec, QWidget* parent);
+  // Creates its box (titled with the description's label) and controls under `parent`.
+  LimitBinding(const FieldLayout& def, QWidget* parent);
 
   void load(const DialogContext& ctx, const core::TCell& top) override;
   // Throws core::Error for a text that does not convert and for a plain

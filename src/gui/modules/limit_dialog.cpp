@@ -4,7 +4,7 @@
 
 namespace veltra::gui {
 
-LimitDialog::LimitDialog(char letter, QWidget* parent) : ModuleDialog(*formSpec(letter), parent) {
+LimitDialog::LimitDialog(char letter, QWidget* parent) : ModuleDialog(*formLayout(letter), parent) {
   for (const auto& b : bindings())
     if (auto* limit = dynamic_cast<LimitBinding*>(b.get())) (m_first == nullptr ? m_first : m_second) = limit;
 }

@@ -37,7 +37,7 @@ class Builder {
 public:
   explicit Builder(QWidget* dialog, QGridLayout* mainGrid) : m_dialog(dialog), m_main(mainGrid), m_grid(mainGrid) {}
 
-  void section(const FieldSpec& f) {
+  void section(const FieldLayout& f) {
     QWidget* host = m_dialog;
     if (*f.label != 0)
       host = new QGroupBox(text(f.label), m_dialog);
@@ -65,7 +65,7 @@ public:
   QWidget* host() const { return m_grid->parentWidget() != nullptr ? m_grid->parentWidget() : m_dialog; }
 
   // One control with its label, unit and hint.
-  void add(QWidget* control, const FieldSpec& f) {
+  void add(QWidget* control, const FieldLayout& f) {
     control->setObjectName(text(f.name));
     if (*f.hint != 0) control->setToolTip(text(f.hint));
     if (m_columns > 0) {
@@ -94,7 +94,7 @@ public:
   }
 
 private:
-  QLabel* label(const FieldSpec& f, QWidget* control) {
+  QLabel* label(const FieldLayout& f, QWidget* control) {
     auto* l = new QLabel(text(f.label), host());
     l->setBuddy(control);
     if (*f.hint != 0) l->setToolTip(text(f.hint));
@@ -136,17 +136,17 @@ ModuleDialog::ModuleDialog(char letter, QWidget* parent) : QDialog(parent), m_le
   m_context.letter = letter;
 }
 
-ModuleDialog::ModuleDialog(const FormSpec& spec, QWidget* parent) : ModuleDialog(spec.letter, parent) { build(spec); }
+ModuleDialog::ModuleDialog(const FormLayout& def, QWidget* parent) : ModuleDialog(def.letter, parent) { build(def); }
 
 ModuleDialog::~ModuleDialog() = default;
 
-void ModuleDialog::build(const FormSpec& spec) {
+void ModuleDialog::build(const FormLayout& def) {
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   layout->addLayout(grid);
   Builder b(this, grid);
-  const core::ModuleType* type = core::moduleType(spec.letter);
-  for (const FieldSpec& f : spec.fields) {
+  const core::ModuleType* type = core::moduleType(def.letter);
+  for (const FieldLayout& f : def.fields) {
     switch (f.kind) {
     case FieldKind::Section:
       b.section(f);

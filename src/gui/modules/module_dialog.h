@@ -1,7 +1,7 @@
 #pragma once
 
 #include "modules/field_binding.h"
-#include "modules/form_spec.h"
+#include "modules/form_layout.h"
 
 #include <QDialog>
 #include <QString>
@@ -18,7 +18,7 @@ namespace veltra::gui {
 
 // The parameter dialog of one module type, `Form_A` .. `Form_Z` (its object
 // name). The table-driven constructor lays the dialog out from the type's
-// FormSpec and binds every control to its params field; types with their
+// FormLayout and binds every control to its params field; types with their
 // own behaviour (F, G and Z, S) derive from it.
 //
 // `FormActivate` loads the module's top cell into the controls; `btOkClick`
@@ -31,7 +31,7 @@ class ModuleDialog : public QDialog {
 public:
   using MessageHandler = std::function<void(QWidget* parent, const QString& message)>;
 
-  explicit ModuleDialog(const FormSpec& spec, QWidget* parent = nullptr);
+  explicit ModuleDialog(const FormLayout& def, QWidget* parent = nullptr);
   ~ModuleDialog() override;
 
   // FormActivate for the module that owns (col, row) of `loop`, without
@@ -72,7 +72,7 @@ protected:
   void addButtons(QVBoxLayout* layout);
 
 private:
-  void build(const FormSpec& spec);
+  void build(const FormLayout& def);
 
   char m_letter;
   DialogContext m_context;

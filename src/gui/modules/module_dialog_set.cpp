@@ -21,7 +21,7 @@ ModuleDialogSet::ModuleDialogSet(QWidget* parent) {
       d = new TimeSwitchDialog(parent);
       break;
     default:
-      d = new ModuleDialog(*formSpec(letter), parent);
+      d = new ModuleDialog(*formLayout(letter), parent);
       break;
     }
     m_dialogs[static_cast<std::size_t>(letter - 'A')] = d;

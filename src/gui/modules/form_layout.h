@@ -28,7 +28,7 @@ inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 // One line of a dialog table: the control's object name, the params offset
 // it edits, its label, unit and hint, the range of its live check (edits) or
 // its range (spins).
-struct FieldSpec {
+struct FieldLayout {
   FieldKind kind;
   const char* name = "";
   int offset = 0;
@@ -41,23 +41,23 @@ struct FieldSpec {
   const char* groupName = ""; // Limit: the radio group "Signalquelle"
   std::span<const char* const> columns = {};
 
-  constexpr FieldSpec withUnit(const char* u) const {
-    FieldSpec f = *this;
+  constexpr FieldLayout withUnit(const char* u) const {
+    FieldLayout f = *this;
     f.unit = u;
     return f;
   }
-  constexpr FieldSpec withHint(const char* h) const {
-    FieldSpec f = *this;
+  constexpr FieldLayout withHint(const char* h) const {
+    FieldLayout f = *this;
     f.hint = h;
     return f;
   }
-  constexpr FieldSpec atLeast(double v) const {
-    FieldSpec f = *this;
+  constexpr FieldLayout atLeast(double v) const {
+    FieldLayout f = *this;
     f.lo = v;
     return f;
   }
-  constexpr FieldSpec atMost(double v) const {
-    FieldSpec f = *this;
+  constexpr FieldLayout atMost(double v) const {
+    FieldLayout f = *this;
     f.hi = v;
     return f;
   }
@@ -65,49 +65,49 @@ struct FieldSpec {
 
 namespace field {
 
-constexpr FieldSpec real(const char* name, int offset, const char* label = "") {
+constexpr FieldLayout real(const char* name, int offset, const char* label = "") {
   return {FieldKind::Real, name, offset, label};
 }
-constexpr FieldSpec integer(const char* name, int offset, const char* label = "") {
+constexpr FieldLayout integer(const char* name, int offset, const char* label = "") {
   return {FieldKind::Int, name, offset, label};
 }
-constexpr FieldSpec temperature(const char* name, int offset, const char* label = "") {
+constexpr FieldLayout temperature(const char* name, int offset, const char* label = "") {
   return {FieldKind::WTemperature, name, offset, label};
 }
-constexpr FieldSpec check(const char* name, int offset, const char* label) {
+constexpr FieldLayout check(const char* name, int offset, const char* label) {
   return {FieldKind::Check, name, offset, label};
 }
-constexpr FieldSpec spin(const char* name, int offset, const char* label, int lo, int hi) {
+constexpr FieldLayout spin(const char* name, int offset, const char* label, int lo, int hi) {
   return {FieldKind::Spin, name, offset, label, "", "", static_cast<double>(lo), static_cast<double>(hi)};
 }
-constexpr FieldSpec signal(const char* name, const char* label) { return {FieldKind::Signal, name, 0, label}; }
-constexpr FieldSpec function(const char* name, const char* label = "Funktion") {
+constexpr FieldLayout signal(const char* name, const char* label) { return {FieldKind::Signal, name, 0, label}; }
+constexpr FieldLayout function(const char* name, const char* label = "Funktion") {
   return {FieldKind::Function, name, 0, label};
 }
 // A limit whose plain number may not exceed `hi` without showing red.
-constexpr FieldSpec limit(const char* edit, const char* combo, const char* group, int offset, const char* label,
+constexpr FieldLayout limit(const char* edit, const char* combo, const char* group, int offset, const char* label,
                           double hi) {
   return {FieldKind::Limit, edit, offset, label, "", "", -kUnbounded, hi, combo, group};
 }
-constexpr FieldSpec description() { return {FieldKind::Description, "edDesc", 0, "Beschreibung"}; }
-constexpr FieldSpec zero(int offset) { return {FieldKind::Zero, "", offset}; }
-constexpr FieldSpec section(const char* title, std::span<const char* const> columns = {}) {
-  FieldSpec f{FieldKind::Section, "", 0, title};
+constexpr FieldLayout description() { return {FieldKind::Description, "edDesc", 0, "Beschreibung"}; }
+constexpr FieldLayout zero(int offset) { return {FieldKind::Zero, "", offset}; }
+constexpr FieldLayout section(const char* title, std::span<const char* const> columns = {}) {
+  FieldLayout f{FieldKind::Section, "", 0, title};
   f.columns = columns;
   return f;
 }
-constexpr FieldSpec endSection() { return {FieldKind::EndSection}; }
+constexpr FieldLayout endSection() { return {FieldKind::EndSection}; }
 
 } // namespace field
 
 // The table of one dialog, `Form_A` .. `Form_Z`.
-struct FormSpec {
+struct FormLayout {
   char letter;
-  std::span<const FieldSpec> fields;
+  std::span<const FieldLayout> fields;
 };
 
 // nullptr for anything but 'A'..'Z'. S has an empty table: its dialog lays
 // itself out.
-const FormSpec* formSpec(char letter);
+const FormLayout* formLayout(char letter);
 
 } // namespace veltra::gui

@@ -1,4 +1,4 @@
-#include "modules/form_spec.h"
+#include "modules/form_layout.h"
 
 namespace veltra::gui {
 
@@ -10,18 +10,18 @@ using namespace field;
 constexpr double kGLimitMax = 32500;
 constexpr double kZLimitMax = 32499;
 
-constexpr FieldSpec kA[] = {
+constexpr FieldLayout kA[] = {
     signal("cbNum", "Signal"),
     real("edScale", 8, "Skalierfaktor").withHint("Skalierfaktor für Eingangswert"),
     real("edOffset", 16, "Offset").withHint("Offset für Eingangswert"),
 };
-constexpr FieldSpec kB[] = {
+constexpr FieldLayout kB[] = {
     function("cbFunction").withHint("Rechenfunktion aus BItems.txt"),
     real("edScale", 8, "Skalierfaktor").withHint("Skalierfaktor für das Ergebnis"),
     description(),
 };
 constexpr const char* kSequenceColumns[] = {"Start x", "Start y", "Ende x", "Ende y"};
-constexpr FieldSpec kC[] = {
+constexpr FieldLayout kC[] = {
     section("Sequenzen", kSequenceColumns),
     // clang-format off
     real("edXA1", 0, "Sequenz 1"), real("edYA1", 8), real("edXE1", 16), real("edYE1", 24),
@@ -31,32 +31,32 @@ constexpr FieldSpec kC[] = {
     endSection(),
     description(),
 };
-constexpr FieldSpec kD[] = {
+constexpr FieldLayout kD[] = {
     function("cbFunction").withHint("Min, Max oder Mittelwert (DItems.txt)"),
     spin("spAnzahl", 4, "Anzahl", 1, 50).withUnit("Werte").withHint("Anzahl der Werte, 1 bis 50"),
     integer("edAZeit", 16, "Abtastzeit").withUnit("sec").withHint("Abtastzeit in Sekunden").atLeast(0),
     description(),
 };
-constexpr FieldSpec kE[] = {
+constexpr FieldLayout kE[] = {
     signal("cbFuehler", "Fühler"),
     real("edScale", 8, "Skalierfaktor").withHint("Skalierfaktor für Eingangswert"),
     real("edOffset", 16, "Offset").withHint("Offset für Eingangswert"),
 };
-constexpr FieldSpec kF[] = {
+constexpr FieldLayout kF[] = {
     signal("cbSignal", "Festwert"),
     real("edConst", 8, "Konstante").withHint("Wert der Konstanten; gilt für alle Module mit dieser Nummer"),
 };
-constexpr FieldSpec kG[] = {
+constexpr FieldLayout kG[] = {
     limit("edMin", "cbMin", "rgQuelle", 0, "Minimum", kGLimitMax),
     limit("edMax", "cbMax", "rgQuelle1", 8, "Maximum", kGLimitMax),
     description(),
 };
-constexpr FieldSpec kH[] = {signal("cbSignal", "analoges Hilfssignal")};
-constexpr FieldSpec kI[] = {
+constexpr FieldLayout kH[] = {signal("cbSignal", "analoges Hilfssignal")};
+constexpr FieldLayout kI[] = {
     signal("cbNum", "Nummer"),
     check("cbInv", 4, "Invertierung").withHint("Eingangsinvertierung"),
 };
-constexpr FieldSpec kJ[] = {
+constexpr FieldLayout kJ[] = {
     function("cbFunction").withHint("Funktion aus JItems.txt"),
     integer("edAZeit", 4, "LaufZeit/Vergleich").withUnit("s").withHint("Laufzeit in Sekunden").atLeast(0),
     real("edDiffAuf", 8, "max. Diff").withHint("Dauer Auf"),
@@ -64,7 +64,7 @@ constexpr FieldSpec kJ[] = {
     description(),
 };
 constexpr const char* kPointColumns[] = {"x", "y"};
-constexpr FieldSpec kK[] = {
+constexpr FieldLayout kK[] = {
     section("Kennlinie", kPointColumns),
     // clang-format off
     real("edX1", 0, "Punkt 1"), real("edY1", 8),
@@ -76,16 +76,16 @@ constexpr FieldSpec kK[] = {
     endSection(),
     description(),
 };
-constexpr FieldSpec kL[] = {
+constexpr FieldLayout kL[] = {
     function("cbFunction").withHint("Vergleich aus LItems.txt"),
     check("Inv", 4, "Invertierung").withHint("Ausgang invertieren"),
     description(),
 };
-constexpr FieldSpec kM[] = {
+constexpr FieldLayout kM[] = {
     signal("cbSignal", "Signal"),
     check("Inv", 4, "Invertierung"),
 };
-constexpr FieldSpec kN[] = {
+constexpr FieldLayout kN[] = {
     section("Schaltpunkte"),
     real("edX1", 0, "Punkt 1").withHint("Schaltpunkt von Ausgang 1"),
     real("edX2", 8, "Punkt 2").withHint("Schaltpunkt von Ausgang 2"),
@@ -95,40 +95,40 @@ constexpr FieldSpec kN[] = {
     endSection(),
     description(),
 };
-constexpr FieldSpec kGate[] = {
+constexpr FieldLayout kGate[] = {
     check("cbInv1", 0, "Ausgang invers"),
     description(),
 };
-constexpr FieldSpec kP[] = {
+constexpr FieldLayout kP[] = {
     integer("edDauer", 4, "Dauer").withUnit("Sek.").withHint("*100 ms"),
     check("cbInv1", 0, "Ausgang invers"),
     description(),
 };
-constexpr FieldSpec kQ[] = {
+constexpr FieldLayout kQ[] = {
     signal("cbNummer", "Signal"),
     check("cbInv", 4, "Ausgang invers"),
 };
-constexpr FieldSpec kR[] = {
+constexpr FieldLayout kR[] = {
     real("edP", 0, "P-Band (100)").withHint("Proportionalband"),
     real("edI", 8, "Nachstellzeit").withUnit("s").withHint("Nachstellzeit Tn"),
     real("edD", 16, "Vorhaltezeit").withUnit("s").withHint("Vorhaltezeit Tv"),
     real("edS", 24, "Verstärkung"),
     description(),
 };
-constexpr FieldSpec kT[] = {
+constexpr FieldLayout kT[] = {
     function("cbFunction").withHint("Timerfunktion"),
     check("cbInv1", 4, "Ausgang invers"),
     integer("edParam1", 8, "Parameter 1").withUnit("Sek."),
     integer("edParam2", 12, "Parameter 2").withUnit("Sek."),
     description(),
 };
-constexpr FieldSpec kV[] = {
+constexpr FieldLayout kV[] = {
     signal("cbNum", "Signal"),
     real("edScale", 8, "Skalierfaktor").withHint("Skalierfaktor für Eingangswert"),
     real("edOffset", 16, "Offset").withHint("Offset für Eingangswert"),
 };
 constexpr const char* kSwitchColumns[] = {"Einschalten", "Ausschalten"};
-constexpr FieldSpec kW[] = {
+constexpr FieldLayout kW[] = {
     spin("spNummer", 0, "Schaltuhr - Kanal", 0, 32).withHint("Schaltuhrprogramm 1 bis 32, 0 = keines"),
     section("Optimierung", kSwitchColumns),
     integer("edMinZeitE", 48, "Mindestzeit [min]"),
@@ -148,15 +148,15 @@ constexpr FieldSpec kW[] = {
     zero(16),
     zero(32),
 };
-constexpr FieldSpec kY[] = {description()};
-constexpr FieldSpec kZ[] = {
+constexpr FieldLayout kY[] = {description()};
+constexpr FieldLayout kZ[] = {
     check("Inv", 0, "Invertierung"),
     limit("edEin", "cbEin", "rgQuelle", 8, "Einschaltschwelle", kZLimitMax),
     limit("edAus", "cbAus", "rgQuelle1", 16, "Ausschaltschwelle", kZLimitMax),
     description(),
 };
 
-constexpr FormSpec kForms[26] = {
+constexpr FormLayout kForms[26] = {
     {'A', kA}, {'B', kB}, {'C', kC},    {'D', kD}, {'E', kE}, {'F', kF},    {'G', kG}, {'H', kH}, {'I', kI},
     {'J', kJ}, {'K', kK}, {'L', kL},    {'M', kM}, {'N', kN}, {'O', kGate}, {'P', kP}, {'Q', kQ}, {'R', kR},
     {'S', {}}, {'T', kT}, {'U', kGate}, {'V', kV}, {'W', kW}, {'X', kGate}, {'Y', kY}, {'Z', kZ},
@@ -164,7 +164,7 @@ constexpr FormSpec kForms[26] = {
 
 } // namespace
 
-const FormSpec* formSpec(char letter) {
+const FormLayout* formLayout(char letter) {
   if (letter < 'A' || letter > 'Z') return nullptr;
   return &kForms[letter - 'A'];
 }
