@@ -3,6 +3,7 @@
 #include "persist/project_file_set.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ int cmdInfo(const Args& args);
 // Loads a project as "Laden" does, with the program folder's lists. Throws
 // core::Error (exit code kExitBadInput).
 core::LoadedProject loadForCli(const Args& args, const std::filesystem::path& vtr);
+// The same, for commands that go on after loading: prints the message and
+// returns nothing when the project cannot be read.
+std::optional<core::LoadedProject> loadOrReport(const Args& args, const std::filesystem::path& vtr);
 int cmdSaveAs(const Args& args);
 int cmdCompile(const Args& args);
 int cmdCheck(const Args& args);

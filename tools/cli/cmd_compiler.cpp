@@ -30,14 +30,9 @@ int dataMemorySize(const Args& args) {
 int cmdCompile(const Args& args) {
   const std::string out = args.value("-o");
   if (args.positional.size() != 1 || out.empty()) return kExitUsage;
-  LoadedProject loaded;
-  try {
-    loaded = loadForCli(args, args.positional[0]);
-  } catch (const Error& e) {
-    std::cerr << e.what() << "\n";
-    return kExitBadInput;
-  }
-  Project& p = *loaded.project;
+  std::optional<LoadedProject> loaded = loadOrReport(args, args.positional[0]);
+  if (!loaded) return kExitBadInput;
+  Project& p = *loaded->project;
   const int memory = dataMemorySize(args);
   auto table = std::make_unique<ModuleTable>();
   TableCommandResult result = runTableCommand(p, *table, memory);

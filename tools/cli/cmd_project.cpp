@@ -28,6 +28,15 @@ LoadedProject loadForCli(const Args& args, const std::filesystem::path& vtr) {
   return loadProject(*empty, args.programDir, vtr);
 }
 
+std::optional<LoadedProject> loadOrReport(const Args& args, const std::filesystem::path& vtr) {
+  try {
+    return loadForCli(args, vtr);
+  } catch (const Error& e) {
+    std::cerr << e.what() << "\n";
+    return std::nullopt;
+  }
+}
+
 namespace {
 
 std::string infoJson(const Project& p) {
@@ -100,17 +109,12 @@ int cmdInfo(const Args& args) {
 
 int cmdSaveAs(const Args& args) {
   if (args.positional.size() != 2) return kExitUsage;
-  LoadedProject loaded;
-  try {
-    loaded = loadForCli(args, args.positional[0]);
-  } catch (const Error& e) {
-    std::cerr << e.what() << "\n";
-    return kExitBadInput;
-  }
+  std::optional<LoadedProject> loaded = loadOrReport(args, args.positional[0]);
+  if (!loaded) return kExitBadInput;
   try {
     const std::filesystem::path target = args.positional[1];
-    saveProject(*loaded.project, target);
-    if (loaded.hasProjectData) saveProjectData(loaded.project->ProjectData, withExtension(target, ".vtp"));
+    saveProject(*loaded->project, target);
+    if (loaded->hasProjectData) saveProjectData(loaded->project->ProjectData, withExtension(target, ".vtp"));
   } catch (const Error& e) {
     std::cerr << e.what() << "\n";
     return 1;

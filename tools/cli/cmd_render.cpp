@@ -54,14 +54,9 @@ int cmdRender(const Args& args) {
     return kExitBadInput;
   }
 
-  LoadedProject loaded;
-  try {
-    loaded = loadForCli(args, args.positional[0]);
-  } catch (const Error& e) {
-    std::cerr << e.what() << "\n";
-    return kExitBadInput;
-  }
-  const Project& project = *loaded.project;
+  std::optional<LoadedProject> loaded = loadOrReport(args, args.positional[0]);
+  if (!loaded) return kExitBadInput;
+  const Project& project = *loaded->project;
   auto field = std::make_unique<WireField>();
   TWiring wiring;
   BildeBelegung(project, static_cast<int>(loop), *field);
