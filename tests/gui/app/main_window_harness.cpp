@@ -22,8 +22,6 @@ int g_pendingModalHandlers = 0;
 
 } // namespace
 
-// ---------------------------------------------------------------- ScriptedUi
-
 bool ScriptedUi::askYesNo(QWidget*, const QString& question) {
   questions << question;
   if (onAsk) onAsk(question);
@@ -36,36 +34,12 @@ bool ScriptedUi::askYesNo(QWidget*, const QString& question) {
   return yes;
 }
 
-void ScriptedUi::showError(QWidget*, const QString& message) { errors << message; }
-
-void ScriptedUi::showInfo(QWidget*, const QString& message) { infos << message; }
-
-QString ScriptedUi::openFileName(QWidget*, const QString&, const QString&, const QString&) {
-  ++openCalls;
-  if (openNames.empty()) return {};
-  QString name = openNames.front();
-  openNames.pop_front();
+QString ScriptedUi::next(std::deque<QString>& names) {
+  if (names.empty()) return {};
+  QString name = names.front();
+  names.pop_front();
   return name;
 }
-
-QString ScriptedUi::saveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&,
-                                 const QString&) {
-  ++saveCalls;
-  if (saveNames.empty()) return {};
-  QString name = saveNames.front();
-  saveNames.pop_front();
-  return name;
-}
-
-// ---------------------------------------------------------------- dialogs
-
-bool RecordingModuleDialogs::exec(char letter, core::Project& project, int loop, int col, int row, const QString&) {
-  calls.push_back({letter, loop, col, row});
-  if (onOpen) onOpen(project, loop, col, row);
-  return true;
-}
-
-// ---------------------------------------------------------------- program folder
 
 ProgramDirCopy::ProgramDirCopy() {
   const QDir source(QStringLiteral(VELTRA_PROGRAM_DIR));
@@ -94,8 +68,6 @@ void ProgramDirCopy::writeIni(const QByteArray& text) const {
   QFile f(QDir(path()).filePath("VTR.INI"));
   if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
 }
-
-// ---------------------------------------------------------------- window
 
 WindowHarness::WindowHarness() {
   m_window = std::make_unique<MainWindow>(m_programDir.path(), &m_ui);
@@ -138,28 +110,11 @@ bool WindowHarness::showActive() {
   return QTest::qWaitForWindowActive(m_window.get());
 }
 
-void WindowHarness::move(int x, int y, bool held) {
-  QMouseEvent e(QEvent::MouseMove, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                held ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+void WindowHarness::mouse(QEvent::Type type, int x, int y, bool held) {
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent e(type, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), button, held ? Qt::LeftButton : Qt::NoButton,
+                Qt::NoModifier);
   QApplication::sendEvent(grid(), &e);
-}
-
-void WindowHarness::press(int x, int y) {
-  QMouseEvent e(QEvent::MouseButtonPress, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), Qt::LeftButton,
-                Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid(), &e);
-}
-
-void WindowHarness::release(int x, int y) {
-  QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), Qt::LeftButton,
-                Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(grid(), &e);
-}
-
-void WindowHarness::click(int x, int y) {
-  move(x, y);
-  press(x, y);
-  release(x, y);
 }
 
 void WindowHarness::toolButton(char code) {

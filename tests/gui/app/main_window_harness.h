@@ -9,6 +9,7 @@
 #include "app/ui_services.h"
 #include "modules/module_dialogs.h"
 
+#include <QEvent>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,11 +26,17 @@ namespace veltra::gui::testing {
 class ScriptedUi : public UiServices {
 public:
   bool askYesNo(QWidget* parent, const QString& question) override;
-  void showError(QWidget* parent, const QString& message) override;
-  void showInfo(QWidget* parent, const QString& message) override;
-  QString openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
-  QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
-                       const QString& filter, const QString& defaultSuffix) override;
+  void showError(QWidget*, const QString& message) override { errors << message; }
+  void showInfo(QWidget*, const QString& message) override { infos << message; }
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    ++openCalls;
+    return next(openNames);
+  }
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&,
+                       const QString&) override {
+    ++saveCalls;
+    return next(saveNames);
+  }
 
   // Runs when a question is asked, before it is answered.
   std::function<void(const QString& question)> onAsk;
@@ -38,19 +45,23 @@ public:
   std::deque<QString> saveNames;
   QStringList questions, errors, infos, unscripted;
   int openCalls = 0, saveCalls = 0;
+
+private:
+  static QString next(std::deque<QString>& names);
 };
 
 // Module dialogs that confirm at once and record what they were opened for.
 class RecordingModuleDialogs : public ModuleDialogs {
 public:
-  bool exec(char letter, core::Project& project, int loop, int col, int row, const QString& programDir) override;
+  bool exec(char letter, core::Project&, int loop, int col, int row, const QString&) override {
+    calls.push_back({letter, loop, col, row});
+    return true;
+  }
   struct Call {
     char letter;
     int loop, col, row;
   };
   std::vector<Call> calls;
-  // Runs inside the "dialog", e.g. to change a parameter as the engineer would.
-  std::function<void(core::Project&, int loop, int col, int row)> onOpen;
 };
 
 // The program folder of the build with the data files only.
@@ -82,12 +93,16 @@ public:
   bool showActive();
 
   // Pointer over the grid in image pixels; `held` with the left button down.
-  void move(int x, int y, bool held = false);
+  void move(int x, int y, bool held = false) { mouse(QEvent::MouseMove, x, y, held); }
   void moveToCell(int col, int row, bool held = false) { move(35 * col + 17, 35 * row + 17, held); }
-  void press(int x, int y);
-  void release(int x, int y);
+  void press(int x, int y) { mouse(QEvent::MouseButtonPress, x, y, true); }
+  void release(int x, int y) { mouse(QEvent::MouseButtonRelease, x, y, false); }
   // Press and release at the pointer's place after moving there.
-  void click(int x, int y);
+  void click(int x, int y) {
+    move(x, y);
+    press(x, y);
+    release(x, y);
+  }
   void clickCell(int col, int row) { click(35 * col + 17, 35 * row + 17); }
   void toolButton(char code);
   // The mouse cursor itself (for keys, which act only over the grid).
@@ -101,6 +116,8 @@ public:
   const QStringList& unexpectedModals() const { return m_unexpectedModals; }
 
 private:
+  void mouse(QEvent::Type type, int x, int y, bool held);
+
   ProgramDirCopy m_programDir;
   ScriptedUi m_ui;
   RecordingModuleDialogs m_dialogs;

@@ -19,44 +19,46 @@ class SettingsDialogTest : public QObject {
   Q_OBJECT
 
 private slots:
+  // The dialog shows the file's flags ("True" is not "true") and writes all
+  // four, also when closed without "Ok"; the tooltip follows at once.
   void theDialogWritesTheFourFlags() {
     WindowHarness h;
     h.programDir().writeIni("[TOOLTIPS]\r\nBeschreibung=True\r\n[GRAPHIK]\r\nTexte=true\r\n");
+    h.toolButton('R');
+    h.clickCell(3, 3);
+    h.project().cell(1, 3, 3).text.assign("Regler");
+    h.moveToCell(3, 3);
+    QVERIFY(h.grid()->toolTip().isEmpty()); // all parts off
     bool sawDescription = true, sawTexts = false;
     WindowHarness::whenModal([&](QWidget* w) {
       auto* d = qobject_cast<SettingsDialog*>(w);
       QVERIFY(d != nullptr);
-      sawDescription = d->cbDescription->isChecked(); // "True" is not "true"
+      sawDescription = d->cbDescription->isChecked();
       sawTexts = d->cbTexts->isChecked();
-      QTest::mouseClick(d->cbParameters, Qt::LeftButton);
-      QTest::mouseClick(d->cbCrossRef, Qt::LeftButton);
-      QTest::mouseClick(d->cbTexts, Qt::LeftButton);
+      for (QCheckBox* b : {d->cbParameters, d->cbCrossRef, d->cbTexts})
+        QTest::mouseClick(b, Qt::LeftButton);
       QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
     });
     h.window().EinstellungenClick();
-    QVERIFY(!sawDescription);
-    QVERIFY(sawTexts);
+    QVERIFY(!sawDescription && sawTexts);
     const QString ini = h.programDir().iniText();
-    QVERIFY2(ini.contains("Beschreibung=false"), qPrintable(ini));
-    QVERIFY2(ini.contains("Parameter=true"), qPrintable(ini));
-    QVERIFY2(ini.contains("Querverweis=true"), qPrintable(ini));
-    QVERIFY2(ini.contains("Texte=false"), qPrintable(ini));
-    QVERIFY(h.window().settings().TipParameters);
-    QVERIFY(!h.window().settings().ShowTexts);
+    for (const char* line : {"Beschreibung=false", "Parameter=true", "Querverweis=true", "Texte=false"})
+      QVERIFY2(ini.contains(line), qPrintable(ini));
+    QVERIFY(h.window().settings().TipParameters && !h.window().settings().ShowTexts);
     QVERIFY(!h.editor().flags().showTexts);
-    QVERIFY(h.unexpectedModals().isEmpty());
-  }
+    // Leaving the grid and coming back to the same cell recomputes the tip.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(h.grid(), &leave);
+    h.moveToCell(3, 3);
+    QVERIFY2(h.grid()->toolTip().startsWith("P-Band: 10.00\nTn: 200.00"), qPrintable(h.grid()->toolTip()));
 
-  void closingWithoutOkWritesToo() {
-    WindowHarness h;
     WindowHarness::whenModal([&](QWidget* w) {
-      auto* d = qobject_cast<SettingsDialog*>(w);
-      QVERIFY(d != nullptr);
-      d->cbDescription->setChecked(true);
-      d->reject();
+      static_cast<SettingsDialog*>(w)->cbDescription->setChecked(true);
+      static_cast<SettingsDialog*>(w)->reject();
     });
     h.window().EinstellungenClick();
     QVERIFY(h.programDir().iniText().contains("Beschreibung=true"));
+    QVERIFY(h.unexpectedModals().isEmpty());
   }
 
   void theDesignsMenuChoosesOneDesign() {
@@ -72,38 +74,11 @@ private slots:
       names << a->text() + (a->isChecked() ? "*" : "");
     QCOMPARE(names, (QStringList{"Kontrast", "Standard*"}));
     designs->actions()[0]->trigger();
-    QVERIFY(designs->actions()[0]->isChecked());
-    QVERIFY(!designs->actions()[1]->isChecked());
+    QVERIFY(designs->actions()[0]->isChecked() && !designs->actions()[1]->isChecked());
     QVERIFY(h.programDir().iniText().contains("Design=Kontrast"));
-    QImage symbol(h.programDir().path() + "/designs/Kontrast/ModG.bmp");
-    symbol = symbol.convertToFormat(QImage::Format_RGB32);
+    const QImage symbol =
+        QImage(h.programDir().path() + "/designs/Kontrast/ModG.bmp").convertToFormat(QImage::Format_RGB32);
     QCOMPARE(h.window().gridView()->image().copy(35, 35, 35, 35), symbol);
-  }
-
-  void hoverTextFollowsTheFlags() {
-    WindowHarness h;
-    h.toolButton('R');
-    h.clickCell(3, 3);
-    h.project().cell(1, 3, 3).text.assign("Regler");
-    h.moveToCell(8, 8);
-    h.moveToCell(3, 3);
-    QVERIFY(h.grid()->toolTip().isEmpty()); // all parts off
-    WindowHarness::whenModal([&](QWidget* w) {
-      auto* d = qobject_cast<SettingsDialog*>(w);
-      d->cbDescription->setChecked(true);
-      d->cbParameters->setChecked(true);
-      d->accept();
-    });
-    h.window().EinstellungenClick();
-    h.moveToCell(3, 3);
-    QVERIFY(h.grid()->toolTip().isEmpty()); // same cell: not recomputed
-    // Leaving the grid and coming back to the same cell recomputes it.
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(h.grid(), &leave);
-    h.moveToCell(3, 3);
-    const QString tip = h.grid()->toolTip();
-    QVERIFY2(tip.startsWith("Regler\nP-Band: 10.00\nTn: 200.00"), qPrintable(tip));
-    QVERIFY(tip.contains(QString::fromUtf8("Verstärkung: ")));
   }
 };
 

@@ -6,12 +6,15 @@
 #include "modules/module_dialog_set.h"
 #include "util/cp1252.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTest>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -37,16 +40,16 @@ public:
 
   core::TCell& cell(int col = kCol, int row = kRow) { return project->cell(1, col, row); }
 
-  // Places a module with its top cell at (col, row) of loop 1 and gives it
-  // the defaults of its type.
+  // Places a module with its top cell at (col, row) of loop 1 with the
+  // defaults of its type.
   core::TCell& place(char letter, int col = kCol, int row = kRow) {
     if (!core::placeModule(*project, 1, col, row, letter)) qFatal("cannot place %c", letter);
     core::createModuleDefaults(*project, cell(col, row));
     return cell(col, row);
   }
 
-  // FormActivate of the dialog of `letter` for the cell (col, row), shown
-  // without its own event loop so the test can act on it.
+  // The dialog of `letter` for the cell (col, row), shown without its own
+  // event loop so the test can act on it.
   ModuleDialog* open(char letter, int col = kCol, int row = kRow) {
     ModuleDialog* d = dialogs.dialog(letter);
     d->activate(*project, 1, col, row, programDir);
@@ -60,8 +63,8 @@ public:
   QString programDir = QStringLiteral(VELTRA_PROGRAM_DIR);
 };
 
-// Replaces the text of an edit by typing, as the engineer would. Keys
-// outside ASCII (umlauts) come as text-only key events.
+// Replaces the text of an edit by typing; keys outside ASCII (umlauts) come
+// as text-only key events.
 inline void typeInto(QLineEdit* edit, const QString& text) {
   edit->setFocus();
   edit->selectAll();
@@ -74,7 +77,41 @@ inline void typeInto(QLineEdit* edit, const QString& text) {
   }
 }
 
+inline void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
 inline void clickOk(ModuleDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); }
+inline void clickCancel(QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("btCancel"), Qt::LeftButton); }
+
+// Acts on controls by name as the engineer would: "edScale=2.5;cbNum=4;cbInv="
+// types into an edit, chooses a list index or spin value, clicks a button.
+inline void act(QWidget* d, const QString& actions) {
+  for (const QString& a : actions.split(';', Qt::SkipEmptyParts)) {
+    QWidget* w = d->findChild<QWidget*>(a.section('=', 0, 0));
+    const QString value = a.section('=', 1);
+    if (!w) qFatal("no control %s", qPrintable(a));
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+      typeInto(e, value);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+      click(b);
+    else if (auto* s = qobject_cast<QSpinBox*>(w))
+      s->setValue(value.toInt());
+    else if (auto* c = qobject_cast<QComboBox*>(w))
+      c->setCurrentIndex(value.toInt());
+  }
+}
+
+// Sets params fields: "i0=5 f8=2.5 u4=1 f16=nan" (type, offset, value).
+inline void setFields(core::TCell& c, const QString& fields) {
+  for (const QString& f : fields.split(' ', Qt::SkipEmptyParts)) {
+    const int at = f.section('=', 0, 0).mid(1).toInt();
+    const double v = std::strtod(f.section('=', 1).toLatin1().constData(), nullptr);
+    if (f[0] == 'i')
+      c.setI32(at, static_cast<std::int32_t>(v));
+    else if (f[0] == 'u')
+      c.setU8(at, static_cast<std::uint8_t>(v));
+    else
+      c.setF64(at, v);
+  }
+}
 
 inline bool redBackground(const QLineEdit* edit) { return edit->palette().color(QPalette::Base) == QColor(255, 0, 0); }
 
