@@ -111,8 +111,10 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   EXPECT_FALSE(ed.rubberBandVisible());
   EXPECT_TRUE(p->XWires[1][1].isFree());
   connect(1, 2, 3, 2);
+  EXPECT_TRUE(cell(1, 2).XA == 1 && cell(3, 2).XE == 1 && p->XWires[1][1].dest[0].col == 3);
   connect(9, 2, 3, 2); // A's input is taken now
   EXPECT_TRUE(p->XWires[1][2].isFree());
+  EXPECT_EQ(p->GetNextXNr(), 2);
 }
 
 // An empty cell or a module without inputs keeps the rubber band; the
