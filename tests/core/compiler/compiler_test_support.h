@@ -21,29 +21,23 @@ inline std::unique_ptr<Project> newProject() { return std::make_unique<Project>(
 // Places a module with its type's defaults; throws when the place is taken
 // or not allowed, so a mistake in a test's layout shows at once.
 inline TCell& place(Project& p, int loop, int col, int row, char letter) {
-  if (!placeModule(p, loop, col, row, letter))
-    throw std::logic_error(std::string("cannot place ") + letter + " at loop " + std::to_string(loop) + " col " +
-                           std::to_string(col) + " row " + std::to_string(row));
+  if (!placeModule(p, loop, col, row, letter)) throw std::logic_error(std::string("cannot place ") + letter);
   TCell& top = p.cell(loop, col, row);
   createModuleDefaults(p, top);
   return top;
 }
 
 inline void connect(Project& p, int loop, bool analog, int n, int srcCol, int srcRow, int dstCol, int dstRow) {
-  if (!addDestination(p, loop, analog, n, srcCol, srcRow, dstCol, dstRow))
-    throw std::logic_error("cannot connect " + std::to_string(n));
+  if (!addDestination(p, loop, analog, n, srcCol, srcRow, dstCol, dstRow)) throw std::logic_error("cannot connect");
 }
 
-inline std::int32_t i32At(std::span<const std::uint8_t> b, std::size_t off) {
-  std::int32_t v = 0;
-  std::memcpy(&v, b.data() + off, 4);
+// A little-endian value of the table at `off`.
+template <class T> T valueAt(std::span<const std::uint8_t> b, std::size_t off) {
+  T v{};
+  std::memcpy(&v, b.data() + off, sizeof v);
   return v;
 }
-
-inline std::uint16_t u16At(std::span<const std::uint8_t> b, std::size_t off) {
-  std::uint16_t v = 0;
-  std::memcpy(&v, b.data() + off, 2);
-  return v;
-}
+inline std::int32_t i32At(std::span<const std::uint8_t> b, std::size_t off) { return valueAt<std::int32_t>(b, off); }
+inline std::uint16_t u16At(std::span<const std::uint8_t> b, std::size_t off) { return valueAt<std::uint16_t>(b, off); }
 
 } // namespace veltra::core::test_support

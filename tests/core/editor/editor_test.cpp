@@ -16,26 +16,21 @@ namespace {
 // queue (Yes when the queue is empty).
 class FakeHost : public EditorHost {
 public:
-  bool askYesNo(const std::string& q) override {
-    questions.push_back(q);
-    if (answers.empty()) return true;
-    bool a = answers.front();
-    answers.pop_front();
+  bool askYesNo(const std::string&) override {
+    const bool a = answers.empty() || answers.front();
+    if (!answers.empty()) answers.pop_front();
     return a;
   }
   void openModuleDialog(char letter) override { dialogs.push_back(letter); }
-  void openTextDialog(int, int, int) override { ++textDialogs; }
-  void redraw() override { ++redraws; }
-  void overlayChanged() override { ++overlays; }
+  void openTextDialog(int, int, int) override {}
+  void redraw() override {}
+  void overlayChanged() override {}
   void showHelp(char code) override { help.push_back(code); }
   void clearHelp() override { help.push_back(0); }
   void setHoverText(const std::string& t) override { hover = t; }
 
-  std::vector<std::string> questions;
   std::deque<bool> answers;
-  std::vector<char> dialogs;
-  std::vector<char> help;
-  int textDialogs = 0, redraws = 0, overlays = 0;
+  std::vector<char> dialogs, help;
   std::string hover;
 };
 
@@ -57,6 +52,13 @@ protected:
     ed.toolButton(letter);
     clickAt(col, row);
   }
+  // One connect gesture; the next movement completes it.
+  void connect(int fromCol, int fromRow, int toCol, int toRow) {
+    clickAt(fromCol, fromRow);
+    pointAt(fromCol + 1, fromRow);
+    clickAt(toCol, toRow);
+    pointAt(toCol, toRow, 20);
+  }
   TCell& cell(int col, int row) { return p->cell(p->CurrentLoop, col, row); }
 
   std::unique_ptr<Project> p = std::make_unique<Project>();
@@ -64,77 +66,18 @@ protected:
   Editor ed{*p, host};
 };
 
+// A refused placement still counts as an edit, but opens no dialog.
 TEST_F(EditorTest, PlacingAModuleSetsDefaultsOpensItsDialogAndBlocksTheField) {
-  place('R', 4, 2);
-  EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(cell(4, 4).part, 3);
-  EXPECT_EQ(cell(4, 2).f64(0), 10.0);
-  ASSERT_EQ(host.dialogs.size(), 1u);
-  EXPECT_EQ(host.dialogs[0], 'R');
-  EXPECT_EQ(ed.wireField()[20][10].state, kBlocked);
-  EXPECT_EQ(ed.wireField()[20][25].state, kFree);
-}
-
-TEST_F(EditorTest, RefusedPlacementStillCountsAsAnEdit) {
   place('D', 0, 3);
   EXPECT_TRUE(cell(0, 3).isEmpty());
   EXPECT_TRUE(p->Modified);
   EXPECT_TRUE(host.dialogs.empty());
-}
-
-TEST_F(EditorTest, ToolButtonShowsHelpExceptForToolsWithoutAction) {
-  ed.toolButton('R');
-  ed.toolButton('3');
-  ed.toolButton('#');
-  EXPECT_EQ(host.help, (std::vector<char>{'R', '#'}));
-}
-
-TEST_F(EditorTest, DeleteAsksAndRemovesTheModuleOnYesOnly) {
   place('R', 4, 2);
-  ed.toolButton('#');
-  host.answers = {false};
-  clickAt(4, 3);
-  EXPECT_FALSE(cell(4, 2).isEmpty());
-  clickAt(4, 3);
-  EXPECT_TRUE(cell(4, 2).isEmpty());
-  EXPECT_TRUE(cell(4, 4).isEmpty());
-  EXPECT_EQ(host.questions, (std::vector<std::string>{"Modul löschen?", "Modul löschen?"}));
-  ed.toolButton('#');
-  clickAt(9, 9); // empty cell: no question
-  EXPECT_EQ(host.questions.size(), 2u);
-}
-
-TEST_F(EditorTest, BlockDeleteTakesModulesWhoseTopCellIsInTheBlock) {
-  place('R', 3, 6);  // top in the block: deleted with all its rows 6..8
-  place('R', 11, 4); // far away: stays
-  place('U', 7, 4);  // top at row 4, above the block rows 5..6: stays
-  ed.toolButton('9');
-  clickAt(2, 5);
-  EXPECT_EQ(ed.rangeState(), 1);
-  host.answers = {true};
-  clickAt(8, 6); // block columns 2..8, rows 5..6
-  EXPECT_EQ(host.questions.back(), "Bereich löschen?");
-  EXPECT_TRUE(cell(3, 6).isEmpty());
-  EXPECT_TRUE(cell(3, 8).isEmpty());
-  EXPECT_FALSE(cell(7, 4).isEmpty());
-  EXPECT_FALSE(cell(7, 5).isEmpty());
-  EXPECT_FALSE(cell(11, 4).isEmpty());
-  EXPECT_EQ(ed.rangeState(), 0);
-}
-
-TEST_F(EditorTest, BlockCornersAreNormalisedAndNoKeepsEverything) {
-  place('A', 3, 3);
-  ed.toolButton('9');
-  clickAt(5, 5);
-  host.answers = {false};
-  pointAt(1, 1);
-  ed.click();
-  EXPECT_EQ(ed.rangeCol1(), 1);
-  EXPECT_EQ(ed.rangeCol2(), 5);
-  EXPECT_EQ(ed.rangeRow1(), 1);
-  EXPECT_EQ(ed.rangeRow2(), 5);
-  EXPECT_FALSE(cell(3, 3).isEmpty());
-  EXPECT_EQ(ed.rangeState(), 0);
+  EXPECT_EQ(cell(4, 4).part, 3);
+  EXPECT_EQ(cell(4, 2).f64(0), 10.0);
+  EXPECT_EQ(host.dialogs, std::vector<char>{'R'});
+  EXPECT_EQ(ed.wireField()[20][10].state, kBlocked);
+  EXPECT_EQ(ed.wireField()[20][25].state, kFree);
 }
 
 class ConnectTest : public EditorTest {
@@ -147,41 +90,15 @@ protected:
     place('B', 9, 2);
     ed.toolButton('0');
   }
-  void connect(int fromCol, int fromRow, int toCol, int toRow) {
-    clickAt(fromCol, fromRow);
-    pointAt(fromCol + 1, fromRow);
-    clickAt(toCol, toRow);
-    pointAt(toCol, toRow, 20); // the next movement completes the gesture
-  }
 };
-
-TEST_F(ConnectTest, FirstGestureUsesConnectionOneAndASecondReusesIt) {
-  connect(1, 2, 3, 2);
-  const TWire& w = p->XWires[1][1];
-  EXPECT_EQ(w.src.col, 1);
-  EXPECT_EQ(w.src.row, 2);
-  EXPECT_EQ(w.dest[0].col, 3);
-  EXPECT_EQ(cell(1, 2).XA, 1);
-  EXPECT_EQ(cell(3, 2).XE, 1);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
-  EXPECT_EQ(ed.wireField()[10][12].state, kWire); // the line is drawn at once
-  connect(1, 2, 9, 3);                            // B's second input
-  EXPECT_EQ(p->XWires[1][1].dest[1].col, 9);
-  EXPECT_EQ(p->XWires[1][1].dest[1].row, 3);
-  EXPECT_EQ(cell(9, 3).XE, 1);
-  EXPECT_EQ(p->GetNextXNr(), 2);
-}
 
 TEST_F(ConnectTest, RubberBandFollowsThePointerFromTheSourceEdge) {
   clickAt(1, 2);
   EXPECT_EQ(ed.wireState(), kSourceChosen);
   pointAt(2, 4, 5, 6);
   EXPECT_TRUE(ed.rubberBandVisible());
-  EXPECT_EQ(ed.rubberStart().x, 70);
-  EXPECT_EQ(ed.rubberStart().y, 88);
-  EXPECT_EQ(ed.rubberEnd().x, 75);
-  EXPECT_EQ(ed.rubberEnd().y, 146);
+  EXPECT_EQ(std::vector<int>({ed.rubberStart().x, ed.rubberStart().y, ed.rubberEnd().x, ed.rubberEnd().y}),
+            std::vector<int>({70, 88, 75, 146}));
 }
 
 TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
@@ -194,11 +111,17 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   EXPECT_FALSE(ed.rubberBandVisible());
   EXPECT_TRUE(p->XWires[1][1].isFree());
   connect(1, 2, 3, 2);
+  EXPECT_TRUE(cell(1, 2).XA == 1 && cell(3, 2).XE == 1 && p->XWires[1][1].dest[0].col == 3);
   connect(9, 2, 3, 2); // A's input is taken now
   EXPECT_TRUE(p->XWires[1][2].isFree());
+  EXPECT_EQ(p->GetNextXNr(), 2);
 }
 
-TEST_F(ConnectTest, EmptyCellOrModuleWithoutInputsKeepsTheRubberBand) {
+// An empty cell or a module without inputs keeps the rubber band; the
+// connect button cancels at the next movement, Escape at once.
+TEST_F(ConnectTest, GesturesThatConnectNothing) {
+  clickAt(9, 3); // the second row of B has no output
+  EXPECT_EQ(ed.wireState(), kIdle);
   place('E', 12, 8);
   ed.toolButton('0');
   clickAt(1, 2);
@@ -208,19 +131,11 @@ TEST_F(ConnectTest, EmptyCellOrModuleWithoutInputsKeepsTheRubberBand) {
   clickAt(12, 8); // E has no inputs
   EXPECT_EQ(ed.wireState(), kRubberBand);
   EXPECT_TRUE(ed.rubberBandVisible());
-  ed.toolButton('0'); // the connect button cancels at the next movement
+  ed.toolButton('0');
   EXPECT_EQ(ed.wireState(), kCancelPending);
   pointAt(11, 11);
   EXPECT_EQ(ed.wireState(), kIdle);
   EXPECT_FALSE(ed.rubberBandVisible());
-}
-
-TEST_F(ConnectTest, SecondRowOfBHasNoOutputAndStartsNothing) {
-  clickAt(9, 3);
-  EXPECT_EQ(ed.wireState(), kIdle);
-}
-
-TEST_F(ConnectTest, EscapeCancelsTheGesture) {
   clickAt(1, 2);
   pointAt(3, 3);
   ed.keyDown(EditorKey::Escape);
@@ -228,35 +143,13 @@ TEST_F(ConnectTest, EscapeCancelsTheGesture) {
   EXPECT_FALSE(ed.rubberBandVisible());
 }
 
-TEST_F(ConnectTest, DisconnectByHalfOfTheCell) {
-  connect(1, 2, 3, 2);
-  connect(1, 2, 9, 2);
-  ed.toolButton('1');
-  clickAt(3, 2, 5); // left half: the inputs
-  EXPECT_EQ(host.questions.back(), "Verbindungen dieses Eingangs löschen?");
-  EXPECT_EQ(cell(3, 2).XE, 0);
-  EXPECT_FALSE(p->XWires[1][1].isFree());
-  clickAt(1, 2, 30); // right half: the whole output
-  EXPECT_EQ(host.questions.back(), "Verbindungen dieses Ausgangs löschen?");
-  EXPECT_TRUE(p->XWires[1][1].isFree());
-  EXPECT_EQ(cell(9, 2).XE, 0);
-}
-
-class DragTest : public EditorTest {};
-
-TEST_F(DragTest, ModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
+TEST_F(EditorTest, DragModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
   place('E', 1, 5);
   place('B', 5, 5);
   place('E', 1, 6);
   ed.toolButton('0');
-  clickAt(1, 5);
-  pointAt(2, 5);
-  clickAt(5, 5);
-  pointAt(5, 5, 20);
-  clickAt(1, 6);
-  pointAt(2, 6);
-  clickAt(5, 6);
-  pointAt(5, 6, 20);
+  connect(1, 5, 5, 5);
+  connect(1, 6, 5, 6);
   ASSERT_EQ(cell(5, 6).XE, 2);
   ed.toolButton('2');
   pointAt(5, 5, 17, 17, true); // press and start dragging
@@ -274,7 +167,7 @@ TEST_F(DragTest, ModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
   EXPECT_EQ(p->XWires[1][2].dest[0].row, 8);
 }
 
-TEST_F(DragTest, GrabbedByTheThirdCellTheModuleJumps) {
+TEST_F(EditorTest, DragGrabbedByTheThirdCellTheModuleJumps) {
   place('R', 4, 2);
   ed.toolButton('2');
   pointAt(4, 4, 17, 17, true); // the press over the third cell starts the drag
@@ -289,7 +182,7 @@ TEST_F(DragTest, GrabbedByTheThirdCellTheModuleJumps) {
   EXPECT_TRUE(cell(4, 2).isEmpty());
 }
 
-TEST_F(DragTest, NoMoveOntoOccupiedCellsOrPastTheBottom) {
+TEST_F(EditorTest, DragNoMoveOntoOccupiedCellsOrPastTheBottom) {
   place('R', 4, 2);
   place('A', 6, 10);
   ed.toolButton('2');
@@ -302,7 +195,12 @@ TEST_F(DragTest, NoMoveOntoOccupiedCellsOrPastTheBottom) {
   EXPECT_EQ(cell(0, 0).letter, 'R');
 }
 
-TEST_F(EditorTest, KeysActOnTheCellUnderThePointer) {
+// Tool buttons show help, except for tools without action.
+TEST_F(EditorTest, ToolButtonsAndKeysActOnTheCellUnderThePointer) {
+  ed.toolButton('R');
+  ed.toolButton('3');
+  ed.toolButton('#');
+  EXPECT_EQ(host.help, (std::vector<char>{'R', '#'}));
   pointAt(2, 2);
   ed.keyDown(EditorKey::Character, 'E');
   EXPECT_EQ(cell(2, 2).letter, 'E');
@@ -352,14 +250,13 @@ TEST_F(EditorTest, SampleTimeIsRoundedWhenEditedNotWhenShown) {
   EXPECT_EQ(p->LoopSampleTime[1], 120);
   EXPECT_TRUE(p->Modified);
   EXPECT_EQ(ed.edZeitExit("125").text, "120");
-  auto small = ed.edZeitExit("3");
-  EXPECT_EQ(small.text, "10");
+  EXPECT_EQ(ed.edZeitExit("3").text, "10");
   EXPECT_EQ(p->LoopSampleTime[1], 10);
   EXPECT_EQ(ed.edZeitExit("").text, "10");
 }
 
 TEST_F(EditorTest, DescriptionEditSetsModified) {
-  ed.descriptionEdited(" ");
+  ed.descriptionEdited(" "); // what an empty description holds
   EXPECT_FALSE(p->Modified);
   ed.descriptionEdited("Heizkreis Nord");
   EXPECT_TRUE(p->Modified);

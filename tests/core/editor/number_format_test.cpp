@@ -15,9 +15,7 @@ TEST(FormatFixed, TwoDecimalsFiveDigits) {
   EXPECT_EQ(formatFixed(99999.99, 5, 2), "99999.99");
   EXPECT_EQ(formatFixed(123456, 5, 2), "1.2346E+005");
   EXPECT_EQ(formatFixed(-999999.9, 5, 2), "-1.0000E+006");
-}
-
-TEST(FormatFixed, ConstantLabelOfTheSymbol) {
+  // The constant's label on its symbol.
   EXPECT_EQ(formatFixed(12.34, 4, 1), "12.3");
   EXPECT_EQ(formatFixed(1234.5, 4, 1), "1234.5");
   EXPECT_EQ(formatFixed(12346, 4, 1), "1.235E+004");
@@ -40,7 +38,8 @@ TEST(FormatGeneral, ShortestFormReadsBackExactly) {
   EXPECT_EQ(formatGeneral(0.0), "0");
   EXPECT_EQ(formatGeneral(-0.0), "-0");
   EXPECT_EQ(formatGeneral(32503), "32503");
-  for (double v : {0.1, 1.0 / 3.0, -2.5e-7, 123456789.125}) EXPECT_EQ(std::strtod(formatGeneral(v).c_str(), nullptr), v);
+  for (double v : {0.1, 1.0 / 3.0, -2.5e-7, 123456789.125})
+    EXPECT_EQ(std::strtod(formatGeneral(v).c_str(), nullptr), v);
 }
 
 } // namespace

@@ -3,38 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace veltra::core {
 namespace {
 
-TEST(TextAnnotation, DialogEntryForTwoLines) {
-  std::string e = formatTextEntry({"Vorlauf", "Heizkreis 2", ""}, 3, 12, 7);
-  EXPECT_EQ(e, "Vorlauf|Heizkreis 2|=31207");
-  TextAnnotation t = parseTextEntry(e);
-  EXPECT_EQ(t.loop, 3);
-  EXPECT_EQ(t.col, 12);
-  EXPECT_EQ(t.row, 7);
-  EXPECT_EQ(t.lines[0], "Vorlauf");
-  EXPECT_EQ(t.lines[1], "Heizkreis 2");
-  EXPECT_EQ(t.lines[2], "");
-}
-
-TEST(TextAnnotation, EqualsSignIsStoredAsTilde) {
-  std::string e = formatTextEntry({"a=b", "", ""}, 1, 0, 0);
-  EXPECT_EQ(e, "a~b||=10000");
-  EXPECT_EQ(parseTextEntry(e).lines[0], "a=b");
-  // A tilde typed by the user therefore reads back as "=".
+// "=" is stored as "~", so a typed "~" reads back as "="; all lines empty
+// means no entry.
+TEST(TextAnnotation, DialogEntryRoundTrip) {
+  const std::string e = formatTextEntry({"Vorlauf", "a=b", ""}, 3, 12, 7);
+  EXPECT_EQ(e, "Vorlauf|a~b|=31207");
+  const TextAnnotation t = parseTextEntry(e);
+  EXPECT_EQ(std::vector<int>({t.loop, t.col, t.row}), std::vector<int>({3, 12, 7}));
+  EXPECT_EQ(t.lines, (std::array<std::string, 3>{"Vorlauf", "a=b", ""}));
   EXPECT_EQ(parseTextEntry("x~y||=10000").lines[0], "x=y");
+  EXPECT_EQ(formatTextEntry({"", "", ""}, 1, 1, 1), "");
 }
-
-TEST(TextAnnotation, AllLinesEmptyMeansNoEntry) { EXPECT_EQ(formatTextEntry({"", "", ""}, 1, 1, 1), ""); }
 
 TEST(TextAnnotation, ReadingOddEntries) {
   // No "|": everything is line 1. A bar typed into a line splits it.
   TextAnnotation t = parseTextEntry("nur eins=20304");
   EXPECT_EQ(t.lines[0], "nur eins");
-  EXPECT_EQ(t.loop, 2);
-  EXPECT_EQ(t.col, 3);
-  EXPECT_EQ(t.row, 4);
+  EXPECT_EQ(std::vector<int>({t.loop, t.col, t.row}), std::vector<int>({2, 3, 4}));
   t = parseTextEntry("a|b|c|d=10101");
   EXPECT_EQ(t.lines[2], "c|d");
   // Without "=", the key is everything after the first character.
@@ -73,15 +64,10 @@ TEST(LenientInt, DigitsUpToTheFirstOtherCharacter) {
 
 TEST(StrictInt, OnlyWholeIntegers) {
   std::int64_t v = -1;
-  EXPECT_TRUE(strictInt("15", v));
-  EXPECT_EQ(v, 15);
-  EXPECT_TRUE(strictInt(" -3 ", v));
-  EXPECT_EQ(v, -3);
-  EXPECT_FALSE(strictInt("", v));
-  EXPECT_FALSE(strictInt("1.5", v));
-  EXPECT_FALSE(strictInt("12abc", v));
-  EXPECT_FALSE(strictInt("-", v));
-  EXPECT_FALSE(strictInt("3000000000", v));
+  EXPECT_TRUE(strictInt("15", v) && v == 15);
+  EXPECT_TRUE(strictInt(" -3 ", v) && v == -3);
+  for (const char* bad : {"", "1.5", "12abc", "-", "3000000000"})
+    EXPECT_FALSE(strictInt(bad, v)) << bad;
 }
 
 } // namespace

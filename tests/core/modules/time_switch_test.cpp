@@ -13,12 +13,7 @@ namespace veltra::core {
 namespace {
 
 TSwitchPoint point(std::uint8_t state, std::int32_t mask, std::int32_t hour, std::int32_t minute) {
-  TSwitchPoint p{};
-  p.state = state;
-  p.mask = mask;
-  p.hour = hour;
-  p.minute = minute;
-  return p;
+  return {state, {}, mask, hour, minute};
 }
 
 bool isCleared(const TSwitchPoint& p) {
@@ -26,26 +21,18 @@ bool isCleared(const TSwitchPoint& p) {
   return std::memcmp(&p, &zero, sizeof p) == 0;
 }
 
-// ---- texts ---------------------------------------------------------------
-
+// An unused point (no days) shows no time; damaged values are shown as they
+// are; any non-zero state is "Ein"; bits above Sunday are no days.
 TEST(TimeSwitchText, ExamplesOfTheDialog) {
   EXPECT_EQ(BuildTimeString(point(1, kMonday + kWednesday + kSaturday, 6, 5)), "Ein Mo__Mi____Sa__  06:05");
   EXPECT_EQ(BuildTimeString(point(1, kMonday + kFriday, 7, 0)), "Ein Mo______Fr____  07:00");
   EXPECT_EQ(BuildTimeString(point(0, kAllDays, 23, 59)), "Aus MoDiMiDoFrSaSo  23:59");
   EXPECT_EQ(BuildTimeString(point(0, kSunday, 0, 0)), "Aus ____________So  00:00");
-}
-
-TEST(TimeSwitchText, UnusedPointShowsNoTime) {
   EXPECT_EQ(BuildTimeString(point(0, 0, 12, 30)), "Aus ______________  ");
   EXPECT_EQ(BuildTimeString(point(1, -3, 12, 30)).size(), 20u);
-}
-
-TEST(TimeSwitchText, AnyNonZeroStateIsEin) { EXPECT_EQ(SetWTString(kTuesday, 7), "Ein __Di__________"); }
-
-TEST(TimeSwitchText, DamagedValuesAreShownAsTheyAre) {
   EXPECT_EQ(BuildTimeString(point(1, kMonday, 123, -5)), "Ein Mo____________  123:-05");
   EXPECT_EQ(BuildTimeString(point(1, kMonday, INT_MIN, INT_MAX)), "Ein Mo____________  -2147483648:2147483647");
-  // Bits above Sunday are not days.
+  EXPECT_EQ(SetWTString(kTuesday, 7), "Ein __Di__________");
   EXPECT_EQ(SetWTString(kAllDays + 128, 1), "Ein MoDiMiDoFrSaSo");
 }
 
@@ -63,11 +50,9 @@ TEST_P(TimeSwitchRoundTrip, LineReadsBackToItsPoint) {
     EXPECT_EQ(readState, state) << line;
     EXPECT_EQ(readMask, mask) << line;
     if (mask == 0) continue;
-    std::int32_t h = -1;
-    std::int32_t m = -1;
+    std::int32_t h = -1, m = -1;
     EXPECT_TRUE(GetTimeFromString(line, h, m)) << line;
-    EXPECT_EQ(h, hour) << line;
-    EXPECT_EQ(m, minute) << line;
+    EXPECT_TRUE(h == hour && m == minute) << line;
   }
 }
 
@@ -87,8 +72,7 @@ TEST(TimeSwitchText, ReadingLooksAnywhereInTheLine) {
 struct TimeCase {
   const char* line;
   bool ok;
-  std::int32_t hour;
-  std::int32_t minute;
+  std::int32_t hour, minute;
 };
 
 class TimeSwitchTime : public ::testing::TestWithParam<TimeCase> {};
@@ -98,8 +82,7 @@ TEST_P(TimeSwitchTime, ReadsOnlyInsideTheLine) {
   // A copy of exactly the line's length, so that ASan sees any read past it.
   auto bytes = std::make_unique<char[]>(line.size() + 1);
   std::memcpy(bytes.get(), line.data(), line.size());
-  std::int32_t h = -1;
-  std::int32_t m = -1;
+  std::int32_t h = -1, m = -1;
   EXPECT_EQ(GetTimeFromString(std::string_view(bytes.get(), line.size()), h, m), GetParam().ok);
   EXPECT_EQ(h, GetParam().hour);
   EXPECT_EQ(m, GetParam().minute);
@@ -111,8 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, TimeSwitchTime,
                                            TimeCase{"xx 23:59", true, 23, 59}, TimeCase{"ab:30", false, 0, 30},
                                            TimeCase{"12:-5", false, 12, 0}, TimeCase{"  123:-05", false, 0, 5},
                                            TimeCase{"Aus ______________  ", false, 0, 0}));
-
-// ---- programs ------------------------------------------------------------
 
 class SwitchProgramTest : public ::testing::Test {
 protected:
@@ -127,6 +108,13 @@ protected:
     for (int k = 1; k <= n; ++k)
       ASSERT_EQ(addSwitchPoint(p(), program, point(1, kMonday, k, 0)), k);
   }
+  // Hours of the used points of `program`.
+  std::vector<int> hours(int program) {
+    std::vector<int> h;
+    for (int k = 1; k <= usedSwitchPoints(p(), program); ++k)
+      h.push_back(p().switchPoint(program, k).hour);
+    return h;
+  }
 
   std::unique_ptr<Project> m_project;
 };
@@ -138,19 +126,16 @@ TEST_F(SwitchProgramTest, AddUsesTheFirstFreePointAndMarksTheProjectChanged) {
   EXPECT_EQ(addSwitchPoint(p(), 5, point(0, kSunday, 22, 15)), 2);
   EXPECT_EQ(usedSwitchPoints(p(), 5), 2);
   EXPECT_EQ(GetSKanal(p(), 5), (std::vector<std::string>{"Ein Mo______Fr____  07:00", "Aus ____________So  22:15"}));
-  EXPECT_EQ(usedSwitchPoints(p(), 4), 0);
-  EXPECT_EQ(usedSwitchPoints(p(), 6), 0);
+  EXPECT_EQ(usedSwitchPoints(p(), 4) + usedSwitchPoints(p(), 6), 0);
 }
 
-TEST_F(SwitchProgramTest, AddStoresStateAsZeroOrOne) {
-  addSwitchPoint(p(), 1, point(9, kMonday, 0, 0));
-  EXPECT_EQ(p().switchPoint(1, 1).state, 1);
-}
-
+// Without days nothing is stored; a state is stored as 0 or 1.
 TEST_F(SwitchProgramTest, AddWithoutDaysStoresNothing) {
   EXPECT_EQ(addSwitchPoint(p(), 1, point(1, 0, 7, 0)), 0);
   EXPECT_TRUE(isCleared(p().switchPoint(1, 1)));
   EXPECT_FALSE(p().Modified);
+  addSwitchPoint(p(), 1, point(9, kMonday, 0, 0));
+  EXPECT_EQ(p().switchPoint(1, 1).state, 1);
 }
 
 TEST_F(SwitchProgramTest, TenPointsAtMostAndTheNextProgramNeverShows) {
@@ -164,10 +149,7 @@ TEST_F(SwitchProgramTest, TenPointsAtMostAndTheNextProgramNeverShows) {
     EXPECT_EQ(lines[k - 1], BuildTimeString(p().switchPoint(1, k)));
   EXPECT_EQ(lines.back(), "Ein Mo____________  10:00");
   EXPECT_EQ(GetSKanal(p(), 2).size(), 3u);
-}
-
-TEST_F(SwitchProgramTest, LastProgramHoldsTenPoints) {
-  fill(32, 10);
+  fill(32, 10); // the last program too
   EXPECT_EQ(GetSKanal(p(), 32).size(), 10u);
   EXPECT_EQ(GetSKanal(p(), 31).size(), 0u);
 }
@@ -176,32 +158,19 @@ TEST_F(SwitchProgramTest, DeleteMovesLaterPointsUpAndClearsTheLast) {
   fill(3, 4);
   fill(4, 2);
   EXPECT_TRUE(deleteSwitchPoint(p(), 3, 2));
-  EXPECT_EQ(usedSwitchPoints(p(), 3), 3);
-  EXPECT_EQ(p().switchPoint(3, 1).hour, 1);
-  EXPECT_EQ(p().switchPoint(3, 2).hour, 3);
-  EXPECT_EQ(p().switchPoint(3, 3).hour, 4);
+  EXPECT_EQ(hours(3), (std::vector<int>{1, 3, 4}));
   EXPECT_TRUE(isCleared(p().switchPoint(3, 4)));
   EXPECT_EQ(usedSwitchPoints(p(), 4), 2);
-}
-
-TEST_F(SwitchProgramTest, DeleteOfAFullProgramsLastAndFirstPoint) {
-  fill(1, 10);
+  fill(1, 10); // a full program's last and first point
   EXPECT_TRUE(deleteSwitchPoint(p(), 1, 10));
   EXPECT_TRUE(isCleared(p().switchPoint(1, 10)));
   EXPECT_TRUE(deleteSwitchPoint(p(), 1, 1));
-  EXPECT_EQ(usedSwitchPoints(p(), 1), 8);
-  EXPECT_EQ(p().switchPoint(1, 1).hour, 2);
-  EXPECT_EQ(p().switchPoint(1, 8).hour, 9);
+  EXPECT_EQ(hours(1), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_TRUE(isCleared(p().switchPoint(1, 9)));
-}
-
-TEST_F(SwitchProgramTest, DeleteOfNoUsedPointChangesNothing) {
-  fill(1, 2);
-  p().Modified = false;
-  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 0));
-  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 3));
-  EXPECT_FALSE(deleteSwitchPoint(p(), 1, 11));
-  EXPECT_EQ(usedSwitchPoints(p(), 1), 2);
+  p().Modified = false; // deleting no used point changes nothing
+  for (int k : {0, 9, 11})
+    EXPECT_FALSE(deleteSwitchPoint(p(), 1, k)) << k;
+  EXPECT_EQ(usedSwitchPoints(p(), 1), 8);
   EXPECT_FALSE(p().Modified);
 }
 
@@ -212,27 +181,21 @@ TEST_F(SwitchProgramTest, EditReplacesAPointAndDaysNoneLeavesIt) {
   EXPECT_EQ(GetSKanal(p(), 1)[1], "Aus __________Sa__  08:45");
   EXPECT_FALSE(editSwitchPoint(p(), 1, 2, point(1, 0, 9, 0)));
   EXPECT_EQ(GetSKanal(p(), 1)[1], "Aus __________Sa__  08:45");
-}
-
-TEST_F(SwitchProgramTest, EditBeyondTheUsedPointsKeepsTheProgramPacked) {
-  fill(1, 2);
-  EXPECT_FALSE(editSwitchPoint(p(), 1, 3, point(1, kMonday, 1, 1)));
+  // Beyond the used points: the program stays packed.
+  EXPECT_FALSE(editSwitchPoint(p(), 1, 4, point(1, kMonday, 1, 1)));
   EXPECT_FALSE(editSwitchPoint(p(), 1, 0, point(1, kMonday, 1, 1)));
-  EXPECT_TRUE(isCleared(p().switchPoint(1, 3)));
+  EXPECT_TRUE(isCleared(p().switchPoint(1, 4)));
 }
 
-TEST_F(SwitchProgramTest, ValuesOutsideTheDialogsRangesAreRefused) {
-  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, 128, 0, 0)), Error);
-  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, 24, 0)), Error);
-  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, 0, 60)), Error);
-  EXPECT_THROW(addSwitchPoint(p(), 1, point(1, kMonday, -1, 0)), Error);
+TEST_F(SwitchProgramTest, ValuesOutsideTheRangesAreRefused) {
+  for (const TSwitchPoint& bad :
+       {point(1, 128, 0, 0), point(1, kMonday, 24, 0), point(1, kMonday, 0, 60), point(1, kMonday, -1, 0)})
+    EXPECT_THROW(addSwitchPoint(p(), 1, bad), Error);
   fill(1, 1);
   EXPECT_THROW(editSwitchPoint(p(), 1, 1, point(1, kMonday, 0, -1)), Error);
   EXPECT_EQ(p().switchPoint(1, 1).hour, 1);
   EXPECT_EQ(usedSwitchPoints(p(), 1), 1);
-}
-
-TEST_F(SwitchProgramTest, ProgramNumbersOutsideTheTable) {
+  // Program numbers outside the table.
   EXPECT_TRUE(GetSKanal(p(), 0).empty());
   EXPECT_TRUE(GetSKanal(p(), 33).empty());
   EXPECT_EQ(usedSwitchPoints(p(), -1), 0);

@@ -1,6 +1,5 @@
-// The fast router must lay every line exactly as the literal one does.
-// Random loops built by the editor's rules; a fresh seed on every run,
-// printed, and taken from VELTRA_ROUTER_SEED when that is set.
+// The fast router must lay every line exactly as the literal one does, on
+// random loops; a fresh seed each run, printed, or VELTRA_ROUTER_SEED.
 
 #include "wiring/loop_wiring.h"
 
@@ -28,50 +27,35 @@ std::uint64_t runSeed() {
   return (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
 }
 
-// Loops of varying density, kept moderate: the literal router's cost grows
-// with the square of the area a search covers, so the crowded loops are the
-// benchmark's business. Three kinds:
-// - most are small loops with short, mostly near connections;
-// - some have walls of modules in every other column, with holes now and
-//   then: lines to far destinations fail inside their channel again and
-//   again, which is what the fast router's memory of failed searches is for;
-// - a few are fuller loops with enclosed empty cells and longer lines.
+// Moderate loops (the literal router's cost grows with the square of the
+// searched area): mostly small ones with near connections; some walled into
+// channels, where far lines fail again and again (the fast router's memory
+// of failed searches); a few fuller ones with longer lines.
 LoopShape randomShape(std::mt19937_64& rng, int run) {
   LoopShape s;
   const int kind = run % 20;
-  if (kind < 15) {
-    s.modules = uniform(rng, 2, 16);
-    s.analogConnections = uniform(rng, 0, 4);
-    s.digitalConnections = uniform(rng, 0, 4);
-    s.nearness = uniform(rng, 2, 6);
-  } else if (kind < 18) {
+  if (kind >= 15 && kind < 18) {
     s.wallColumns = uniform(rng, 7, 8);
     s.wallHolePerMille = uniform(rng, 0, 2) * 30;
-    s.modules = uniform(rng, 0, 6);
-    s.analogConnections = uniform(rng, 0, 4);
-    s.digitalConnections = uniform(rng, 0, 4);
-    s.nearness = uniform(rng, 1, 2);
-  } else {
-    s.modules = uniform(rng, 20, 30);
-    s.analogConnections = uniform(rng, 0, 5);
-    s.digitalConnections = uniform(rng, 0, 5);
-    s.nearness = uniform(rng, 3, 8);
   }
+  s.modules = kind < 15 ? uniform(rng, 2, 16) : kind < 18 ? uniform(rng, 0, 6) : uniform(rng, 20, 30);
+  const int maxConnections = kind < 18 ? 4 : 5;
+  s.analogConnections = uniform(rng, 0, maxConnections);
+  s.digitalConnections = uniform(rng, 0, maxConnections);
+  s.nearness = kind < 15 ? uniform(rng, 2, 6) : kind < 18 ? uniform(rng, 1, 2) : uniform(rng, 3, 8);
   s.maxDests = uniform(rng, 1, 20);
   s.doubledPerMille = uniform(rng, 0, 1) * 30;
   s.gapPerMille = uniform(rng, 0, 1) * 100;
   return s;
 }
 
-// Sub-cells where two different connections cross.
-int crossings(const WireField& f) {
-  int n = 0;
+bool hasCrossing(const WireField& f) {
   for (int i = 0; i < kFieldSize; ++i)
     for (int j = 0; j < kFieldSize; ++j) {
       const TWireCell& c = f.at(i, j);
-      if (c.left != 0 && c.left == c.right && c.top != 0 && c.top == c.bottom && c.left != c.top) ++n;
+      if (c.left != 0 && c.left == c.right && c.top != 0 && c.top == c.bottom && c.left != c.top) return true;
     }
-  return n;
+  return false;
 }
 
 TEST(RouterProperty, FastAndLiteralLayTheSameLines) {
@@ -85,25 +69,22 @@ TEST(RouterProperty, FastAndLiteralLayTheSameLines) {
   RouteSummary total;
   int crossed = 0, digital = 0;
   constexpr int kRuns = 2000;
+  auto same = [&](const RouteSummary& f, const RouteSummary& l, const char* what, int run) {
+    ASSERT_EQ(f.byCode, l.byCode) << what << ", run " << run << ", seed " << seed;
+    ASSERT_TRUE(testing::sameField(fastField, literalField)) << what << ", run " << run << ", seed " << seed;
+  };
   for (int run = 0; run < kRuns; ++run) {
-    const std::uint64_t loopSeed = seed + static_cast<std::uint64_t>(run);
-    std::mt19937_64 rng(loopSeed);
+    std::mt19937_64 rng(seed + static_cast<std::uint64_t>(run));
     const int loop = 1 + run % kLoops;
     testing::generateLoop(*project, loop, rng, randomShape(rng, run));
-
     BildeBelegung(*project, loop, fastField);
     BildeBelegung(*project, loop, literalField);
     const RouteSummary f = BildeWireArray(*project, loop, fastField, fast);
-    const RouteSummary l = BildeWireArray(*project, loop, literalField, literal);
-    ASSERT_EQ(f.byCode, l.byCode) << "run " << run << ", seed " << seed;
-    ASSERT_TRUE(testing::sameField(fastField, literalField)) << "run " << run << ", seed " << seed;
-    // Routing the loop again onto its own lines (as without BildeBelegung):
-    // the failed searches now meet other connections' lines before their own.
+    ASSERT_NO_FATAL_FAILURE(same(f, BildeWireArray(*project, loop, literalField, literal), "loop", run));
+    // Routing again onto its own lines: failed searches now meet other lines first.
     if (run % 20 < 15 && run % 5 == 0) {
-      const RouteSummary f2 = BildeWireArray(*project, loop, fastField, fast);
-      const RouteSummary l2 = BildeWireArray(*project, loop, literalField, literal);
-      ASSERT_EQ(f2.byCode, l2.byCode) << "second pass, run " << run << ", seed " << seed;
-      ASSERT_TRUE(testing::sameField(fastField, literalField)) << "second pass, run " << run << ", seed " << seed;
+      ASSERT_NO_FATAL_FAILURE(same(BildeWireArray(*project, loop, fastField, fast),
+                                   BildeWireArray(*project, loop, literalField, literal), "second pass", run));
     }
     // One more line as the connect tool lays it, outside a batch.
     if (run % 2 == 0) {
@@ -116,13 +97,10 @@ TEST(RouterProperty, FastAndLiteralLayTheSameLines) {
     }
     for (int code = 0; code <= kWegNoPath; ++code)
       total.byCode[static_cast<std::size_t>(code)] += f.byCode[static_cast<std::size_t>(code)];
-    crossed += crossings(fastField) > 0 ? 1 : 0;
+    crossed += hasCrossing(fastField) ? 1 : 0;
     for (int n = 1; n <= kWires; ++n)
       digital += project->YWires[static_cast<std::size_t>(loop)][static_cast<std::size_t>(n)].isFree() ? 0 : 1;
   }
-  std::cout << "routed " << total.byCode[kWegOk] << ", refused by a check "
-            << total.calls() - total.routed() - total.byCode[kWegNoPath] << ", no way " << total.byCode[kWegNoPath]
-            << ", loops with crossings " << crossed << std::endl;
   // The run is only worth something if it saw every kind of outcome.
   EXPECT_GT(total.routed(), 3 * kRuns);
   EXPECT_GT(total.byCode[kWegNoPath], 0);

@@ -1,15 +1,16 @@
-// The help texts shipped in the program folder: one per module letter and
-// tool code, code page 1252 with CR LF, and for modules the port rows,
-// parameter names and defaults of the catalogue.
+// The help texts shipped in the program folder, one per module letter and
+// tool code, against the catalogue.
 #include "modules/catalogue.h"
 #include "util/cp1252.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,18 +18,15 @@
 namespace veltra::core {
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path kProgramDir = VELTRA_PROGRAM_DIR;
-
-std::string readRaw(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
+std::string readRaw(char code) {
+  std::ifstream in(std::filesystem::path(VELTRA_PROGRAM_DIR) / ("mod" + std::string(1, code) + ".hlp"),
+                   std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Lines of a CR LF text, converted to UTF-8.
-std::vector<std::string> helpLines(const std::string& code) {
-  const std::string text = cp1252ToUtf8(readRaw(kProgramDir / ("mod" + code + ".hlp")));
+std::vector<std::string> helpLines(char code) {
+  const std::string text = cp1252ToUtf8(readRaw(code));
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -36,166 +34,83 @@ std::vector<std::string> helpLines(const std::string& code) {
   return lines;
 }
 
-std::vector<std::string> allCodes() {
-  std::vector<std::string> codes;
-  for (char c = 'A'; c <= 'Z'; ++c)
-    codes.emplace_back(1, c);
-  for (const char* tool : {"0", "1", "2", "7", "9", "+", "#"})
-    codes.emplace_back(tool);
-  return codes;
-}
+class EveryHelpFile : public ::testing::TestWithParam<char> {};
 
-class EveryHelpFile : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(EveryHelpFile, IsCodePage1252WithCrLf) {
-  const fs::path path = kProgramDir / ("mod" + GetParam() + ".hlp");
-  ASSERT_TRUE(fs::exists(path)) << path;
-  const std::string raw = readRaw(path);
-  ASSERT_GE(raw.size(), 100u) << "help text too short";
+// Code page 1252 (no control bytes, none of its five undefined ones), CR LF
+// only, lines of at most 60 characters; the tools' texts explain the keys.
+TEST_P(EveryHelpFile, IsCodePage1252WithCrLfAndFitsThePanel) {
+  const std::string raw = readRaw(GetParam());
+  ASSERT_GE(raw.size(), 100u) << "missing or too short";
   ASSERT_EQ(raw.substr(raw.size() - 2), "\r\n") << "last line without CR LF";
   for (std::size_t i = 0; i < raw.size(); ++i) {
     const auto b = static_cast<unsigned char>(raw[i]);
-    if (b == '\r') {
-      ASSERT_EQ(raw[i + 1], '\n') << "lone CR at " << i;
-    } else if (b == '\n') {
-      ASSERT_EQ(raw[i - 1], '\r') << "lone LF at " << i;
-    } else {
-      // Control characters and the five bytes code page 1252 leaves undefined.
-      ASSERT_GE(b, 0x20) << "control byte at " << i;
-      ASSERT_NE(b, 0x7F);
-      for (unsigned char undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
-        ASSERT_NE(b, undefined) << "byte " << i;
-    }
+    if (b == '\r' || b == '\n')
+      ASSERT_EQ(raw.substr(b == '\r' ? i : i - 1, 2), "\r\n") << "lone CR or LF at " << i;
+    else
+      ASSERT_TRUE(b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+          << "byte " << static_cast<int>(b) << " at " << i;
   }
-}
-
-TEST_P(EveryHelpFile, FitsTheHelpPanel) {
+  std::string all;
+  const bool tool = GetParam() < 'A';
   for (const std::string& line : helpLines(GetParam())) {
-    // Characters, not bytes: count the UTF-8 lead bytes.
-    std::size_t chars = 0;
+    std::size_t chars = 0; // UTF-8 lead bytes
     for (unsigned char b : line)
       chars += (b & 0xC0) != 0x80;
     EXPECT_LE(chars, 60u) << line;
-  }
-}
-
-std::string codeName(const ::testing::TestParamInfo<std::string>& info) {
-  const std::string& c = info.param;
-  return c == "+" ? std::string("Plus") : c == "#" ? std::string("Hash") : "Code" + c;
-}
-
-INSTANTIATE_TEST_SUITE_P(Help, EveryHelpFile, ::testing::ValuesIn(allCodes()), codeName);
-
-class ToolHelp : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(ToolHelp, ExplainsTheKeys) {
-  std::string all;
-  for (const std::string& line : helpLines(GetParam()))
     all += line + "\n";
+  }
   for (const char* key : {"F1 ", "F2 ", "F3 ", "Esc ", "Entf "})
-    EXPECT_NE(all.find(key), std::string::npos) << key;
+    EXPECT_TRUE(!tool || all.find(key) != std::string::npos) << key;
 }
 
-INSTANTIATE_TEST_SUITE_P(Help, ToolHelp, ::testing::Values("0", "1", "2", "7", "9", "+", "#"), codeName);
+class ModuleHelp : public EveryHelpFile {};
 
-class ModuleHelp : public ::testing::TestWithParam<char> {
-protected:
-  const ModuleType& type() const { return *moduleType(GetParam()); }
-  std::vector<std::string> lines() const { return helpLines(std::string(1, GetParam())); }
-};
-
-TEST_P(ModuleHelp, StartsWithItsLetter) {
-  const auto l = lines();
-  ASSERT_FALSE(l.empty());
-  EXPECT_EQ(l[0].rfind(std::string("Modul ") + GetParam() + ": ", 0), 0u) << l[0];
-}
-
-const char* kindText(PortKind k) {
-  switch (k) {
-  case PortKind::XE:
-    return "In X";
-  case PortKind::XA:
-    return "Out X";
-  case PortKind::YE:
-    return "In Y";
-  default:
-    return "Out Y";
-  }
-}
-
-// "Zeile 3  In Y   Reset" -> "3 In Y"; empty for any other line.
-std::string portOfLine(const std::string& line) {
-  if (line.size() < 8 || line.rfind("Zeile ", 0) != 0 || line[6] < '1' || line[6] > '5') return {};
-  std::size_t at = line.find_first_not_of(' ', 7);
-  if (at == 7 || at == std::string::npos) return {};
-  for (const char* kind : {"In X", "In Y", "Out X", "Out Y"}) {
-    const std::string k(kind);
-    if (line.compare(at, k.size(), k) == 0 && (at + k.size() == line.size() || line[at + k.size()] == ' '))
-      return line.substr(6, 1) + " " + k;
-  }
-  return {};
-}
-
-TEST(HelpFormat, PortLinesAreRecognised) {
-  EXPECT_EQ(portOfLine("Zeile 3  In Y   Reset"), "3 In Y");
-  EXPECT_EQ(portOfLine("Zeile 1  Out X"), "1 Out X");
-  EXPECT_EQ(portOfLine("Zeile 1  Output"), "");
-  EXPECT_EQ(portOfLine("Zeile 9  In X"), "");
-  EXPECT_EQ(portOfLine("Zeilen 1 In X"), "");
-}
-
-TEST_P(ModuleHelp, NamesExactlyThePortsOfTheCatalogue) {
+// "Modul R: " first, a line "Zeile 3  In Y ..." for exactly the catalogue's
+// ports, "<name>: Vorgabe <default>" per parameter (W's temperatures in
+// degrees, stored as hundredths) or "Parameter: keine.", and a hint.
+TEST_P(ModuleHelp, DescribesTheCatalogueEntry) {
+  const char letter = GetParam();
+  const ModuleType& type = *moduleType(letter);
+  const auto lines = helpLines(letter);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind(std::string("Modul ") + letter + ": ", 0), 0u) << lines[0];
+  const std::regex portLine("Zeile ([1-5]) +(In|Out) ([XY])( .*)?");
   std::set<std::string> described, expected;
-  for (const std::string& line : lines()) {
-    const std::string port = portOfLine(line);
-    if (!port.empty()) {
-      EXPECT_TRUE(described.insert(port).second) << line;
-    }
+  std::smatch m;
+  for (const std::string& line : lines) {
+    if (!std::regex_match(line, m, portLine)) continue;
+    EXPECT_TRUE(described.insert(m[1].str() + m[2].str() + m[3].str()).second) << line;
   }
-  for (const PortDef& p : type().ports)
-    expected.insert(std::to_string(p.row) + " " + kindText(p.kind));
+  for (const PortDef& p : type.ports)
+    expected.insert(std::to_string(p.row) + (isInput(p.kind) ? "In" : "Out") + (isAnalog(p.kind) ? "X" : "Y"));
   EXPECT_EQ(described, expected);
-}
-
-// Fields whose help gives degrees while the module stores hundredths.
-double storedScale(char letter, int offset) {
-  return letter == 'W' && (offset == 64 || offset == 72 || offset == 80) ? 100.0 : 1.0;
-}
-
-TEST_P(ModuleHelp, GivesEveryParameterWithItsDefault) {
-  const auto l = lines();
-  for (const ParamDef& p : type().params) {
+  for (const ParamDef& p : type.params) {
     const std::string prefix = std::string(p.name) + ": Vorgabe ";
-    bool found = false;
-    for (const std::string& line : l) {
+    int found = 0;
+    for (const std::string& line : lines) {
       if (line.rfind(prefix, 0) != 0) continue;
-      found = true;
-      const char* start = line.c_str() + prefix.size();
+      ++found;
       char* end = nullptr;
-      const double value = std::strtod(start, &end);
-      ASSERT_NE(end, start) << line;
-      ASSERT_TRUE(*end == '\0' || *end == ' ') << line;
-      EXPECT_DOUBLE_EQ(value * storedScale(GetParam(), p.offset), p.defaultValue) << line;
+      const double value = std::strtod(line.c_str() + prefix.size(), &end);
+      ASSERT_TRUE(end != line.c_str() + prefix.size() && (*end == '\0' || *end == ' ')) << line;
+      const bool degrees = letter == 'W' && (p.offset == 64 || p.offset == 72 || p.offset == 80);
+      EXPECT_DOUBLE_EQ(value * (degrees ? 100.0 : 1.0), p.defaultValue) << line;
     }
-    EXPECT_TRUE(found) << "no line \"" << prefix << "...\"";
+    EXPECT_EQ(found, 1) << prefix;
   }
-  if (type().params.empty()) {
-    bool none = false;
-    for (const std::string& line : l)
-      none = none || line == "Parameter: keine.";
-    EXPECT_TRUE(none);
-  }
+  auto has = [&](const std::string& start) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+  };
+  EXPECT_TRUE(!type.params.empty() || has("Parameter: keine."));
+  EXPECT_TRUE(has("Hinweis: "));
 }
 
-TEST_P(ModuleHelp, EndsWithAHint) {
-  bool hint = false;
-  for (const std::string& line : lines())
-    hint = hint || line.rfind("Hinweis: ", 0) == 0;
-  EXPECT_TRUE(hint);
+std::string codeName(const ::testing::TestParamInfo<char>& info) {
+  return info.param == '+' ? "Plus" : info.param == '#' ? "Hash" : std::string(1, info.param);
 }
-
-INSTANTIATE_TEST_SUITE_P(Modules, ModuleHelp, ::testing::Range('A', static_cast<char>('Z' + 1)),
-                         [](const auto& info) { return std::string(1, info.param); });
+INSTANTIATE_TEST_SUITE_P(Help, EveryHelpFile, ::testing::ValuesIn(std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ01279+#")),
+                         codeName);
+INSTANTIATE_TEST_SUITE_P(Help, ModuleHelp, ::testing::Range('A', static_cast<char>('Z' + 1)), codeName);
 
 } // namespace
 } // namespace veltra::core
