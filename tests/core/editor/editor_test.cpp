@@ -16,7 +16,8 @@ namespace {
 // queue (Yes when the queue is empty).
 class FakeHost : public EditorHost {
 public:
-  bool askYesNo(const std::string&) override {
+  bool askYesNo(const std::string& q) override {
+    questions.push_back(q);
     const bool a = answers.empty() || answers.front();
     if (!answers.empty()) answers.pop_front();
     return a;
@@ -31,6 +32,7 @@ public:
 
   std::deque<bool> answers;
   std::vector<char> dialogs, help;
+  std::vector<std::string> questions;
   std::string hover;
 };
 
@@ -141,6 +143,22 @@ TEST_F(ConnectTest, GesturesThatConnectNothing) {
   ed.keyDown(EditorKey::Escape);
   EXPECT_EQ(ed.wireState(), kIdle);
   EXPECT_FALSE(ed.rubberBandVisible());
+}
+
+// The cell half decides: the left half removes one input's end, the right
+// half the whole connection of the output.
+TEST_F(ConnectTest, DisconnectByHalfOfTheCell) {
+  connect(1, 2, 3, 2);
+  connect(1, 2, 9, 2);
+  ed.toolButton('1');
+  clickAt(3, 2, 5);
+  EXPECT_EQ(host.questions.back(), "Verbindungen dieses Eingangs löschen?");
+  EXPECT_EQ(cell(3, 2).XE, 0);
+  EXPECT_FALSE(p->XWires[1][1].isFree());
+  clickAt(1, 2, 30);
+  EXPECT_EQ(host.questions.back(), "Verbindungen dieses Ausgangs löschen?");
+  EXPECT_TRUE(p->XWires[1][1].isFree());
+  EXPECT_EQ(cell(9, 2).XE, 0);
 }
 
 TEST_F(EditorTest, DragModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
