@@ -11,7 +11,7 @@ using namespace test;
 
 TEST(FileReader, ReadsTheFileInPiecesAndThenNothing) {
   TempDir dir;
-  writeText(dir / "a.bin", "0123456789");
+  writeBytes(dir / "a.bin", toBytes("0123456789"));
   FileReader file(dir / "a.bin");
   char piece[4];
   EXPECT_EQ(file.read(piece, 4), 4u);
@@ -28,7 +28,7 @@ TEST(ReadFile, WholeFilesOfAnySize) {
     std::string text(size, 'a');
     for (std::size_t i = 0; i < size; ++i)
       text[i] = static_cast<char>('a' + i % 23);
-    writeText(dir / "t.txt", text);
+    writeBytes(dir / "t.txt", toBytes(text));
     EXPECT_EQ(readFileText(dir / "t.txt"), text);
     EXPECT_EQ(readFileBytes(dir / "t.txt"), Bytes(text.begin(), text.end()));
   }
