@@ -81,20 +81,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Order{"LoopReadTwiceInARow", {{9, kLoop9}, {9, kLoop9Again}, {1, kLoop1}}, "eins"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CellContributions, StartingOverForgetsTheLoopsTakenBefore) {
-  auto p = std::make_unique<Project>();
-  CellContributions cells;
-  cells.start(*p);
-  readVtr(vtrImage({{4, kLoop4}}), "x.vtr", *p);
-  cells.take(4);
-  readVtr(vtrImage({{1, kLoop1}}), "x.vtr", *p);
-  cells.start(*p);
-  cells.take(1);
-  cells.adoptModuleTexts();
-  cells.rebuildConstants();
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::E, 5), "eins");
-  EXPECT_EQ(p->FWert[5], 1.0);
-}
-
 } // namespace
 } // namespace veltra::core
