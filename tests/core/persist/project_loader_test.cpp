@@ -40,7 +40,8 @@ TEST_F(ProjectLoadTest, ModuleTextsFillTheTablesThenTheDescriptionFileOverrides)
                                               {0, 2, {.text = "zu gross", .number = 257}},
                                               {2, 2, {.letter = 'S', .text = "Uhr", .number = 32}}})}}));
   write("anlage.desc", toBytes("d1\r\nd2\r\nd3\r\nd4\r\nd5\r\n--\r\n"));
-  const Project& p = *load().project;
+  const auto loaded = load();
+  const Project& p = *loaded.project;
   EXPECT_EQ(p.SignalDesc.text(SignalGroup::E, 5), "d5");
   EXPECT_EQ(p.SignalDesc.text(SignalGroup::E, 6), "Modul sechs");
   EXPECT_EQ(p.SignalDesc.text(SignalGroup::E, 7), previous->SignalDesc.text(SignalGroup::E, 7));
