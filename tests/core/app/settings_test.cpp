@@ -1,10 +1,9 @@
 #include "app/settings.h"
+
+#include "core/persist/persist_test_util.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <random>
 
 namespace veltra::core {
 namespace {
@@ -13,120 +12,76 @@ namespace fs = std::filesystem;
 
 class SettingsTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    std::random_device rd;
-    m_dir = fs::temp_directory_path() / ("veltra_settings_" + std::to_string(rd()));
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(m_dir, ec);
-  }
-  std::string programDir() const { return m_dir.string() + "/"; }
+  test::TempDir m_dir;
+  std::string programDir() const { return m_dir.path().string() + "/"; }
   void writeIni(const std::string& text, const char* name = "VTR.INI") { writeFileAtomic(m_dir / name, text); }
   void mkdirs(const std::string& rel) { fs::create_directories(m_dir / rel); }
-  void touch(const std::string& rel) { writeFileAtomic(m_dir / rel, "x"); }
-
-  fs::path m_dir;
 };
 
-void expectDefaults(const Settings& s) {
-  EXPECT_EQ(s.ProjectDir, "VTRProjekte");
-  EXPECT_EQ(s.LibraryDir, "VTRLibrary");
-  EXPECT_EQ(s.MeasureDir, "VTRMess");
-  EXPECT_EQ(s.DataMemorySize, 262144);
-  EXPECT_FALSE(s.TipDescription);
-  EXPECT_FALSE(s.TipParameters);
-  EXPECT_FALSE(s.TipCrossRef);
-  EXPECT_TRUE(s.ShowTexts);
-}
-
-TEST_F(SettingsTest, MissingIniGivesEveryDefault) {
-  Settings s = loadSettings(programDir());
-  expectDefaults(s);
-  EXPECT_EQ(s.DesignName, "Default"); // no "designs/Standard" folder
-  EXPECT_FALSE(fs::exists(m_dir / "VTR.INI"));
-}
-
-TEST_F(SettingsTest, EmptyIniGivesEveryDefaultAndStandardDesignWhenItsFolderExists) {
-  writeIni("");
-  mkdirs("designs/Standard");
-  Settings s = loadSettings(programDir());
-  expectDefaults(s);
-  EXPECT_EQ(s.DesignName, "Standard");
-}
-
-TEST_F(SettingsTest, IniWithSectionsButOtherKeysGivesEveryDefault) {
-  writeIni("[VERZEICHNISSE]\nX=1\n[SETTINGS]\nDatenspeicher=\n[TOOLTIPS]\n[GRAPHIK]\nTexte\n");
-  Settings s;
+// Missing, empty, or without the keys: every default; the design is
+// "Standard" when its folder exists (in any letter case), else "Default".
+TEST_F(SettingsTest, WithoutKeysEveryDefault) {
+  for (const char* ini : {static_cast<const char*>(nullptr), "",
+                          "[VERZEICHNISSE]\nX=1\n[SETTINGS]\nDatenspeicher=\n[TOOLTIPS]\n[GRAPHIK]\nTexte\n"}) {
+    if (ini) writeIni(ini);
+    Settings s = loadSettings(programDir());
+    EXPECT_EQ(std::tie(s.ProjectDir, s.LibraryDir, s.MeasureDir),
+              std::make_tuple("VTRProjekte", "VTRLibrary", "VTRMess"));
+    EXPECT_EQ(s.DataMemorySize, 262144);
+    EXPECT_EQ(std::make_tuple(s.TipDescription, s.TipParameters, s.TipCrossRef, s.ShowTexts),
+              std::make_tuple(false, false, false, true));
+    EXPECT_EQ(s.DesignName, ini ? "Standard" : "Default");
+    EXPECT_EQ(fs::exists(m_dir / "VTR.INI"), ini != nullptr); // loading writes nothing
+    mkdirs("Designs/Standard");
+  }
+  EXPECT_EQ(designDir(loadSettings(programDir())), m_dir / "Designs" / "Standard");
+  Settings s; // missing keys also reset what an earlier read left
   s.ShowTexts = false;
   s.TipCrossRef = true;
-  IniFile ini = settingsFile(programDir());
-  readFolderSettings(ini, s);
-  readDisplayFlags(ini, s);
-  expectDefaults(s);
-  EXPECT_EQ(s.DesignName, "Standard");
+  readDisplayFlags(settingsFile(programDir()), s);
+  EXPECT_TRUE(s.ShowTexts && !s.TipCrossRef);
 }
 
-TEST_F(SettingsTest, ReadsEveryKey) {
+TEST_F(SettingsTest, ReadsEveryKeyAlsoFromALowerCaseFileName) {
   writeIni("[VERZEICHNISSE]\r\nProjekt=/p/proj\r\nDesign=Blau\r\nLibrary=/p/lib\r\nMessdaten=/p/mess\r\n"
            "[SETTINGS]\r\nDatenspeicher=131072\r\n[TOOLTIPS]\r\nBeschreibung=true\r\nParameter=true\r\n"
-           "Querverweis=true\r\n[GRAPHIK]\r\nTexte=false\r\n");
+           "Querverweis=true\r\n[GRAPHIK]\r\nTexte=false\r\n",
+           "vtr.ini");
   mkdirs("designs/Blau");
-  Settings s = loadSettings(m_dir.string());
+  Settings s = loadSettings(m_dir.path().string());
   EXPECT_EQ(s.ProgramDir, programDir());
-  EXPECT_EQ(s.ProjectDir, "/p/proj");
-  EXPECT_EQ(s.DesignName, "Blau");
-  EXPECT_EQ(s.LibraryDir, "/p/lib");
-  EXPECT_EQ(s.MeasureDir, "/p/mess");
+  EXPECT_EQ(std::tie(s.ProjectDir, s.DesignName, s.LibraryDir, s.MeasureDir),
+            std::make_tuple("/p/proj", "Blau", "/p/lib", "/p/mess"));
   EXPECT_EQ(s.DataMemorySize, 131072);
-  EXPECT_TRUE(s.TipDescription);
-  EXPECT_TRUE(s.TipParameters);
-  EXPECT_TRUE(s.TipCrossRef);
-  EXPECT_FALSE(s.ShowTexts);
+  EXPECT_EQ(std::make_tuple(s.TipDescription, s.TipParameters, s.TipCrossRef, s.ShowTexts),
+            std::make_tuple(true, true, true, false));
 }
 
 TEST_F(SettingsTest, ShippedIniReadsItsValues) {
-  Settings s;
-  // The source copy: the program folder's copy changes as the program runs.
+  Settings s; // the source copy: the program folder's copy changes as the program runs
   readFolderSettings(settingsFile(VELTRA_SOURCE_DATA_DIR), s);
   readDisplayFlags(settingsFile(VELTRA_SOURCE_DATA_DIR), s);
-  EXPECT_EQ(s.ProjectDir, "VTRProjekte");
   EXPECT_EQ(s.DesignName, "Standard");
-  EXPECT_EQ(s.DataMemorySize, 262144);
   EXPECT_TRUE(s.TipDescription);
-  EXPECT_TRUE(s.ShowTexts);
 }
 
-TEST_F(SettingsTest, LowerCaseIniFileNameIsFound) {
-  writeIni("[VERZEICHNISSE]\nProjekt=klein\n", "vtr.ini");
-  EXPECT_EQ(loadSettings(programDir()).ProjectDir, "klein");
-}
-
-struct FlagCase {
-  const char* stored;
-  bool flag;
-};
-
-class SettingsFlag : public SettingsTest, public ::testing::WithParamInterface<FlagCase> {};
+class SettingsFlag : public SettingsTest, public ::testing::WithParamInterface<std::pair<const char*, bool>> {};
 
 TEST_P(SettingsFlag, FlagIsSetExactlyByTrue) {
-  const std::string v = GetParam().stored;
+  const std::string v = GetParam().first;
   writeIni("[TOOLTIPS]\nBeschreibung=" + v + "\nParameter=" + v + "\nQuerverweis=" + v + "\n[GRAPHIK]\nTexte=" + v +
            "\n");
   Settings s;
   readDisplayFlags(settingsFile(programDir()), s);
-  EXPECT_EQ(s.TipDescription, GetParam().flag);
-  EXPECT_EQ(s.TipParameters, GetParam().flag);
-  EXPECT_EQ(s.TipCrossRef, GetParam().flag);
-  EXPECT_EQ(s.ShowTexts, GetParam().flag);
+  const bool f = GetParam().second;
+  EXPECT_EQ(std::make_tuple(s.TipDescription, s.TipParameters, s.TipCrossRef, s.ShowTexts),
+            std::make_tuple(f, f, f, f));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SettingsFlag,
-                         ::testing::Values(FlagCase{"true", true}, FlagCase{"  true ", true},
-                                           FlagCase{"\"true\"", true}, FlagCase{"True", false}, FlagCase{"TRUE", false},
-                                           FlagCase{"1", false}, FlagCase{"", false}, FlagCase{"truex", false},
-                                           FlagCase{"false", false}));
+                         ::testing::Values(std::pair{"true", true}, std::pair{"  true ", true},
+                                           std::pair{"\"true\"", true}, std::pair{"True", false}, std::pair{"1", false},
+                                           std::pair{"", false}, std::pair{"truex", false}));
 
 TEST_F(SettingsTest, WritesGoToTheirKeysAndKeepTheRestOfTheFile) {
   writeIni("; VELTRA\n[VERZEICHNISSE]\nProjekt=alt\n[SETTINGS]\nDatenspeicher=4096\n");
@@ -148,75 +103,36 @@ TEST_F(SettingsTest, WritesGoToTheirKeysAndKeepTheRestOfTheFile) {
             "Messdaten=/neu/mess\r\n[SETTINGS]\nDatenspeicher=4096\n"
             "\r\n[TOOLTIPS]\r\nBeschreibung=true\r\nParameter=false\r\nQuerverweis=false\r\n"
             "\r\n[GRAPHIK]\r\nTexte=false\r\n");
-
-  Settings back;
-  readFolderSettings(ini, back);
-  readDisplayFlags(ini, back);
-  EXPECT_EQ(back.ProjectDir, s.ProjectDir);
-  EXPECT_EQ(back.DesignName, s.DesignName);
-  EXPECT_EQ(back.LibraryDir, s.LibraryDir);
-  EXPECT_EQ(back.MeasureDir, s.MeasureDir);
-  EXPECT_EQ(back.DataMemorySize, 4096);
-  EXPECT_TRUE(back.TipDescription);
-  EXPECT_FALSE(back.TipParameters);
-  EXPECT_FALSE(back.ShowTexts);
 }
 
-// ---- folders -------------------------------------------------------------
-
-TEST_F(SettingsTest, OrdnerListeDepthOneListsSubfoldersSortedWithoutDotFolders) {
-  mkdirs("d/Zeta");
-  mkdirs("d/alpha");
-  mkdirs("d/Beta/inner");
-  mkdirs("d/.git");
-  mkdirs("d/..hidden");
-  touch("d/file.txt");
+TEST_F(SettingsTest, OrdnerListeListsSubfoldersSortedDepthFirstWithoutDotFolders) {
+  for (const char* d : {"d/a/y", "d/a/x/tief", "d/a/.svn", "d/B", "d/..hidden", "d/c/z"})
+    mkdirs(d);
+  writeFileAtomic(m_dir / "d" / "file.txt", "x");
   std::vector<std::string> list{"vorher"};
   OrdnerListe(1, programDir() + "d/", list);
-  EXPECT_EQ(list, (std::vector<std::string>{"vorher", "Beta", "Zeta", "alpha"}));
-}
-
-TEST_F(SettingsTest, OrdnerListeDepthTwoPutsEachFoldersSubfoldersAfterIt) {
-  mkdirs("d/a/y");
-  mkdirs("d/a/x/tief");
-  mkdirs("d/a/.svn");
-  mkdirs("d/b");
-  mkdirs("d/c/z");
-  std::vector<std::string> list;
+  EXPECT_EQ(list, (std::vector<std::string>{"vorher", "B", "a", "c"}));
+  list.clear();
   OrdnerListe(2, programDir() + "d/", list);
-  EXPECT_EQ(list, (std::vector<std::string>{"a", "x", "y", "b", "c", "z"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"B", "a", "x", "y", "c", "z"}));
   list.clear();
   OrdnerListe(3, programDir() + "d/", list);
-  EXPECT_EQ(list, (std::vector<std::string>{"a", "x", "tief", "y", "b", "c", "z"}));
-}
-
-TEST_F(SettingsTest, OrdnerListeOfAMissingFolderAddsNothing) {
-  std::vector<std::string> list;
+  EXPECT_EQ(list, (std::vector<std::string>{"B", "a", "x", "tief", "y", "c", "z"}));
   OrdnerListe(2, programDir() + "fehlt/", list);
   OrdnerListe(1, "", list);
-  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.size(), 7u); // a missing folder adds nothing
 }
 
-TEST_F(SettingsTest, DesignFolderIsFoundInAnyLetterCase) {
-  mkdirs("Designs/Standard");
-  mkdirs("Designs/Blau");
-  EXPECT_EQ(designFolders(programDir()), (std::vector<std::string>{"Blau", "Standard"}));
-  Settings s = loadSettings(programDir());
-  EXPECT_EQ(s.DesignName, "Standard");
-  EXPECT_EQ(designDir(s), m_dir / "Designs" / "Standard");
-}
-
+// The design name's letter case counts; the cp1252 name from the file is
+// compared with the UTF-8 folder name.
 TEST_F(SettingsTest, DesignFallsBackToDefaultWhenItsFolderIsMissing) {
-  mkdirs("designs/Blau");
-  mkdirs("designs/standard"); // letter case of a design name counts
+  mkdirs("designs/standard");
+  mkdirs("designs/Gr\xC3\xBCn");
   writeIni("[VERZEICHNISSE]\nDesign=Standard\n");
   EXPECT_EQ(loadSettings(programDir()).DesignName, "Default");
-}
-
-TEST_F(SettingsTest, DesignFallbackComparesCp1252NameWithFolderName) {
-  mkdirs("designs/Gr\xC3\xBCn"); // UTF-8 folder name "Grün"
+  EXPECT_EQ(designFolders(programDir()), (std::vector<std::string>{"Gr\xC3\xBCn", "standard"}));
   Settings s;
-  s.DesignName = "Gr\xFCn"; // code page 1252 from VTR.INI
+  s.DesignName = "Gr\xFCn";
   applyDesignFallback(s, designFolders(programDir()));
   EXPECT_EQ(s.DesignName, "Gr\xFCn");
   s.DesignName = "Rot";

@@ -1,259 +1,145 @@
 #include "persist/ini_file.h"
-#include "util/error.h"
+
+#include "persist_test_util.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
-
 namespace veltra::core {
 namespace {
 
+using namespace test;
 namespace fs = std::filesystem;
 
-std::string read(const std::string& text, const char* section, const char* key, const char* def = "<def>") {
-  return IniFile::fromText(text).readString(section, key, def);
-}
-
-std::string write(const std::string& text, const char* section, const char* key, const char* value) {
-  IniFile ini = IniFile::fromText(text);
-  ini.writeString(section, key, value);
-  return ini.text();
-}
-
-// ---- reading -------------------------------------------------------------
-
-TEST(IniRead, SectionAndKeyAreFoundInAnyLetterCase) {
-  const std::string text = "[verzeichnisse]\r\nPROJEKT=C:\\Projekte\r\n";
-  EXPECT_EQ(read(text, "VERZEICHNISSE", "Projekt"), "C:\\Projekte");
-  EXPECT_EQ(read(text, "Verzeichnisse", "projekt"), "C:\\Projekte");
-}
-
-TEST(IniRead, LetterCaseOfCp1252UmlautsIsIgnored) {
-  // "[Geräte]" with ä = 0xE4, looked up as "GERÄTE" with Ä = 0xC4.
-  EXPECT_EQ(read("[Ger\xE4te]\nSch\xFC\x65=1\n", "GER\xC4TE", "SCH\xDC\x45"), "1");
-}
-
-TEST(IniRead, BlanksAroundNamesAndValuesAreIgnored) {
-  const std::string text = "  [ TOOLTIPS ]  \n\t Beschreibung \t=  true  \n";
-  EXPECT_EQ(read(text, "TOOLTIPS", "Beschreibung"), "true");
-  EXPECT_EQ(read(text, " TOOLTIPS ", " Beschreibung "), "true");
-}
-
-TEST(IniRead, BlanksInsideAValueStay) { EXPECT_EQ(read("[A]\nk = a  b \n", "A", "k"), "a  b"); }
-
-struct QuoteCase {
-  const char* stored;
-  const char* read;
+struct ReadCase {
+  const char* text;
+  const char* section;
+  const char* key;
+  const char* expected; // "<def>" when the default comes back
 };
 
-class IniQuotes : public ::testing::TestWithParam<QuoteCase> {};
+class IniRead : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(IniQuotes, MatchingQuotesAreRemovedOnce) {
-  EXPECT_EQ(read(std::string("[A]\nk=") + GetParam().stored + "\n", "A", "k"), GetParam().read);
+TEST_P(IniRead, FindsTheValue) {
+  const ReadCase& c = GetParam();
+  EXPECT_EQ(IniFile::fromText(c.text).readString(c.section, c.key, "<def>"), c.expected) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, IniQuotes,
-                         ::testing::Values(QuoteCase{"\"a b \"", "a b "}, QuoteCase{"'x'", "x"},
-                                           QuoteCase{"\"\"x\"\"", "\"x\""}, QuoteCase{"\"x'", "\"x'"},
-                                           QuoteCase{"\"", "\""}, QuoteCase{"\"\"", ""}, QuoteCase{"x\"", "x\""},
-                                           QuoteCase{" \"  y \" ", "  y "}));
+const char* const kOdd = "k=outside\n[A]\n;k=comment\n  ; j=comment\njust text\n=novalue\n[broken\nm=1\n";
+const char* const kTwice = "[A]\nk=1\n[B]\nk=b\n[a]\nk=2\nj=3\n";
 
-TEST(IniRead, MissingSectionOrKeyGivesTheDefault) {
-  const std::string text = "[A]\nk=1\n";
-  EXPECT_EQ(read(text, "B", "k"), "<def>");
-  EXPECT_EQ(read(text, "A", "j"), "<def>");
-  EXPECT_EQ(read("", "A", "k"), "<def>");
+INSTANTIATE_TEST_SUITE_P(
+    Texts, IniRead,
+    ::testing::Values(
+        ReadCase{"[verzeichnisse]\r\nPROJEKT=C:\\P\r\n", "VERZEICHNISSE", "Projekt", "C:\\P"}, // any letter case
+        ReadCase{"[Ger\xE4te]\nSch\xFC\x65=1\n", "GER\xC4TE", "SCH\xDC\x45", "1"},             // cp1252 umlauts
+        ReadCase{"  [ TIPS ]  \n\t Beschr \t=  true  \n", " TIPS ", " Beschr ", "true"},       // blanks around
+        ReadCase{"[A]\nk = a  b \n", "A", "k", "a  b"}, ReadCase{"[A]\nk=\"a b \"\n", "A", "k", "a b "},
+        ReadCase{"[A]\nk='x'\n", "A", "k", "x"}, ReadCase{"[A]\nk=\"\"x\"\"\n", "A", "k", "\"x\""},
+        ReadCase{"[A]\nk=\"x'\n", "A", "k", "\"x'"}, ReadCase{"[A]\nk=\"\n", "A", "k", "\""},
+        ReadCase{"[A]\nk=\"\"\n", "A", "k", ""}, ReadCase{"[A]\nk=x\"\n", "A", "k", "x\""},
+        ReadCase{"[A]\nk= \"  y \" \n", "A", "k", "  y "}, ReadCase{"[A]\nk=1\n", "B", "k", "<def>"},
+        ReadCase{"[A]\nk=1\n", "A", "j", "<def>"}, ReadCase{"", "A", "k", "<def>"}, ReadCase{"[A]\nk=\n", "A", "k", ""},
+        ReadCase{kTwice, "A", "k", "1"}, // first section of a name wins
+        ReadCase{kTwice, "A", "j", "<def>"}, ReadCase{kTwice, "B", "k", "b"},
+        ReadCase{"[A]\nk=1\nK=2\n", "A", "k", "1"}, ReadCase{kOdd, "A", "k", "<def>"},
+        ReadCase{kOdd, "A", "j", "<def>"}, ReadCase{kOdd, "A", "just text", "<def>"}, ReadCase{kOdd, "A", "", "<def>"},
+        ReadCase{kOdd, "A", "m", "1"}, ReadCase{kOdd, "broken", "m", "<def>"}, // '[' without ']' is no section
+        ReadCase{"[A] ; c\nk=1\n", "A", "k", "1"}, ReadCase{"[A]\nk = a=b\n", "A", "k", "a=b"},
+        ReadCase{"[A]\rk=1\r\nj=2\nm=3", "A", "j", "2"}, ReadCase{"[A]\rk=1\r\nj=2\nm=3", "A", "m", "3"},
+        ReadCase{"\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "1"}, ReadCase{"[A]\nk=M\xFCl\x80\n", "A", "k", "M\xFCl\x80"}));
+
+TEST(IniReadDefault, LosesTrailingBlanksOnly) {
+  EXPECT_EQ(IniFile::fromText("").readString("A", "k", "  d e  "), "  d e");
 }
 
-TEST(IniRead, DefaultLosesTrailingBlanksOnly) { EXPECT_EQ(read("", "A", "k", "  d e  "), "  d e"); }
+class IniInt : public ::testing::TestWithParam<std::pair<const char*, std::int32_t>> {};
 
-TEST(IniRead, EmptyValueIsAValueNotTheDefault) { EXPECT_EQ(read("[A]\nk=\n", "A", "k"), ""); }
-
-TEST(IniRead, FirstSectionOfANameWinsEvenWhenTheKeyIsOnlyInALaterOne) {
-  const std::string text = "[A]\nk=1\n[B]\nk=b\n[a]\nk=2\nj=3\n";
-  EXPECT_EQ(read(text, "A", "k"), "1");
-  EXPECT_EQ(read(text, "A", "j"), "<def>");
-  EXPECT_EQ(read(text, "B", "k"), "b");
-}
-
-TEST(IniRead, FirstKeyOfANameWins) { EXPECT_EQ(read("[A]\nk=1\nK=2\n", "A", "k"), "1"); }
-
-TEST(IniRead, CommentsAndOtherLinesAreNeverRead) {
-  const std::string text = "k=outside\n[A]\n;k=comment\n  ; j=comment\njust text\n=novalue\n[broken\nm=1\n";
-  EXPECT_EQ(read(text, "A", "k"), "<def>");
-  EXPECT_EQ(read(text, "A", "j"), "<def>");
-  EXPECT_EQ(read(text, "A", "just text"), "<def>");
-  EXPECT_EQ(read(text, "A", ""), "<def>");
-  // A header without ']' does not start a section; its keys stay in [A].
-  EXPECT_EQ(read(text, "A", "m"), "1");
-  EXPECT_EQ(read(text, "broken", "m"), "<def>");
-}
-
-TEST(IniRead, TextAfterTheClosingBracketIsIgnored) { EXPECT_EQ(read("[A] ; c\nk=1\n", "A", "k"), "1"); }
-
-TEST(IniRead, ValueKeepsFurtherEqualSigns) { EXPECT_EQ(read("[A]\nk = a=b\n", "A", "k"), "a=b"); }
-
-TEST(IniRead, AllLineEndsSeparateLines) {
-  const std::string text = "[A]\rk=1\r\nj=2\nm=3";
-  EXPECT_EQ(read(text, "A", "k"), "1");
-  EXPECT_EQ(read(text, "A", "j"), "2");
-  EXPECT_EQ(read(text, "A", "m"), "3");
-}
-
-TEST(IniRead, Utf8MarkBeforeTheFirstSectionIsSkipped) { EXPECT_EQ(read("\xEF\xBB\xBF[A]\nk=1\n", "A", "k"), "1"); }
-
-TEST(IniRead, ValueBytesAreReturnedUnchanged) {
-  EXPECT_EQ(read("[A]\nk=M\xFC\x6Cler\x80\n", "A", "k"), "M\xFC\x6Cler\x80");
-}
-
-struct IntCase {
-  const char* line; // nullptr: key missing
-  std::int32_t expected;
-};
-
-class IniInt : public ::testing::TestWithParam<IntCase> {};
-
-TEST_P(IniInt, ReadsLikeGetPrivateProfileInt) {
-  std::string text = "[S]\n";
-  if (GetParam().line != nullptr) text += std::string("n=") + GetParam().line + "\n";
-  EXPECT_EQ(IniFile::fromText(text).readInt("s", "N", -99), GetParam().expected) << text;
+// Like GetPrivateProfileInt: leading digits, wrapping at 32 bits.
+TEST_P(IniInt, ReadsLeadingDigits) {
+  const auto [line, expected] = GetParam();
+  const std::string text = line ? std::string("[S]\nn=") + line + "\n" : "[S]\n";
+  EXPECT_EQ(IniFile::fromText(text).readInt("s", "N", -99), expected) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, IniInt,
-                         ::testing::Values(IntCase{nullptr, -99}, IntCase{"", -99}, IntCase{"''", -99},
-                                           IntCase{"262144", 262144}, IntCase{"-7", -7}, IntCase{"+5", 5},
-                                           IntCase{"12abc", 12}, IntCase{"abc", 0}, IntCase{"-", 0}, IntCase{"0x10", 0},
-                                           IntCase{"1 2", 1}, IntCase{"' 42'", 42}, IntCase{"2147483647", 2147483647},
-                                           IntCase{"2147483648", -2147483647 - 1}, IntCase{"4294967297", 1},
-                                           IntCase{"-2147483648", -2147483647 - 1}));
+                         ::testing::Values(std::pair{nullptr, -99}, std::pair{"", -99}, std::pair{"''", -99},
+                                           std::pair{"262144", 262144}, std::pair{"-7", -7}, std::pair{"+5", 5},
+                                           std::pair{"12abc", 12}, std::pair{"abc", 0}, std::pair{"-", 0},
+                                           std::pair{"0x10", 0}, std::pair{"1 2", 1}, std::pair{"' 42'", 42},
+                                           std::pair{"2147483647", 2147483647},
+                                           std::pair{"2147483648", -2147483647 - 1}, std::pair{"4294967297", 1}));
 
-// ---- writing -------------------------------------------------------------
+struct WriteCase {
+  const char* before;
+  const char* section;
+  const char* key;
+  const char* value;
+  const char* after;
+};
 
-TEST(IniWrite, ReplacesAValueInPlaceAndKeepsEveryOtherByte) {
-  const std::string before = "; Kommentar\n[A]\n  k = 1 \n\nj=2\r\n[B]\rk=3";
-  EXPECT_EQ(write(before, "a", "K", "9"), "; Kommentar\n[A]\nk=9\n\nj=2\r\n[B]\rk=3");
+class IniWrite : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(IniWrite, ChangesOnlyWhatItMust) {
+  const WriteCase& c = GetParam();
+  IniFile ini = IniFile::fromText(c.before);
+  ini.writeString(c.section, c.key, c.value);
+  EXPECT_EQ(ini.text(), c.after);
+  EXPECT_EQ(ini.readString(c.section, c.key, "<def>"), c.value);
 }
 
-TEST(IniWrite, ReplacedLineKeepsItsOwnLineEnd) {
-  EXPECT_EQ(write("[A]\r\nk=1\r\nj=2\n", "A", "j", "x"), "[A]\r\nk=1\r\nj=x\n");
-  EXPECT_EQ(write("[A]\nk=1", "A", "k", "x"), "[A]\nk=x");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, IniWrite,
+    ::testing::Values(
+        WriteCase{"; K\n[A]\n  k = 1 \n\nj=2\r\n[B]\rk=3", "a", "K", "9", "; K\n[A]\nk=9\n\nj=2\r\n[B]\rk=3"},
+        WriteCase{"[A]\r\nk=1\r\nj=2\n", "A", "j", "x", "[A]\r\nk=1\r\nj=x\n"}, // keeps its own line end
+        WriteCase{"[A]\nk=1", "A", "k", "x", "[A]\nk=x"},
+        WriteCase{"[A]\r\nx=1\r\n; N\r\nno key\r\ny=2\n\r\n; B\r\n[B]\r\n", "A", "neu", "4", // after the last key
+                  "[A]\r\nx=1\r\n; N\r\nno key\r\ny=2\nneu=4\r\n\r\n; B\r\n[B]\r\n"},
+        WriteCase{"[A]\n; leer\n[B]\n", "A", "k", "v", "[A]\nk=v\r\n; leer\n[B]\n"},
+        WriteCase{"[A]\nx=1", "A", "y", "2", "[A]\nx=1\r\ny=2\r\n"},
+        WriteCase{"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\r\nx=1\r\n\r\n", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"", "B", "k", "C:\\x \xE4=y", "[B]\r\nk=C:\\x \xE4=y\r\n"},
+        WriteCase{"[A]\nk=1\n[A]\nj=2\n", "A", "j", "3", "[A]\nk=1\nj=3\r\n[A]\nj=2\n"}, // first of two sections
+        WriteCase{"[A]\nk=1\n[A]\nk=2\n", "A", "k", "", "[A]\nk=\n[A]\nk=2\n"},
+        WriteCase{"[A]\n;k=1\n", "A", "k", "2", "[A]\nk=2\r\n;k=1\n"})); // a comment is no key
 
-TEST(IniWrite, AddsAMissingKeyAfterTheLastKeyOfItsSection) {
-  const std::string before = "[A]\r\nx=1\r\n; Notiz\r\nno key here\r\ny=2\n\r\n; vor B\r\n[B]\r\nz=3\r\n";
-  EXPECT_EQ(write(before, "A", "neu", "4"),
-            "[A]\r\nx=1\r\n; Notiz\r\nno key here\r\ny=2\nneu=4\r\n\r\n; vor B\r\n[B]\r\nz=3\r\n");
-}
-
-TEST(IniWrite, AddsAKeyRightAfterTheHeaderOfASectionWithoutKeys) {
-  EXPECT_EQ(write("[A]\n; leer\n[B]\n", "A", "k", "v"), "[A]\nk=v\r\n; leer\n[B]\n");
-}
-
-TEST(IniWrite, EndsALastLineWithoutLineEndBeforeAddingAKey) {
-  EXPECT_EQ(write("[A]\nx=1", "A", "y", "2"), "[A]\nx=1\r\ny=2\r\n");
-}
-
-TEST(IniWrite, AddsAMissingSectionAtTheEndAfterABlankLine) {
-  EXPECT_EQ(write("[A]\nx=1", "B", "k", "v"), "[A]\nx=1\r\n\r\n[B]\r\nk=v\r\n");
-  EXPECT_EQ(write("[A]\r\nx=1\r\n", "B", "k", "v"), "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n");
-  EXPECT_EQ(write("[A]\r\nx=1\r\n\r\n", "B", "k", "v"), "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n");
-  EXPECT_EQ(write("", "B", "k", "v"), "[B]\r\nk=v\r\n");
-}
-
-TEST(IniWrite, WritesIntoTheFirstOfTwoSectionsOfTheSameName) {
-  EXPECT_EQ(write("[A]\nk=1\n[A]\nj=2\n", "A", "j", "3"), "[A]\nk=1\nj=3\r\n[A]\nj=2\n");
-  EXPECT_EQ(write("[A]\nk=1\n[A]\nk=2\n", "A", "k", "3"), "[A]\nk=3\n[A]\nk=2\n");
-}
-
-TEST(IniWrite, CommentedOutKeyIsNotReplaced) { EXPECT_EQ(write("[A]\n;k=1\n", "A", "k", "2"), "[A]\nk=2\r\n;k=1\n"); }
-
-TEST(IniWrite, WrittenValuesReadBack) {
-  IniFile ini = IniFile::fromText("");
-  for (const char* v : {"a b", "C:\\x\\y", "\xE4\xF6\xFC", "x=y", ""}) {
-    ini.writeString("S", "k", v);
-    EXPECT_EQ(ini.readString("S", "k", "<def>"), v);
-  }
-}
-
-TEST(IniWrite, NamesAndValuesTheFileCannotHoldAreRefused) {
+TEST(IniWriteRefuses, NamesAndValuesTheFileCannotHold) {
   IniFile ini = IniFile::fromText("[A]\nk=1\n");
-  EXPECT_THROW(ini.writeString("", "k", "v"), Error);
-  EXPECT_THROW(ini.writeString("A]", "k", "v"), Error);
-  EXPECT_THROW(ini.writeString("A\nB", "k", "v"), Error);
-  EXPECT_THROW(ini.writeString("A", " ", "v"), Error);
-  EXPECT_THROW(ini.writeString("A", "a=b", "v"), Error);
-  EXPECT_THROW(ini.writeString("A", ";k", "v"), Error);
-  EXPECT_THROW(ini.writeString("A", "[k", "v"), Error);
-  EXPECT_THROW(ini.writeString("A", "k", "1\r\n[B]"), Error);
+  for (auto [s, k, v] : {std::tuple{"", "k", "v"},
+                         {"A]", "k", "v"},
+                         {"A\nB", "k", "v"},
+                         {"A", " ", "v"},
+                         {"A", "a=b", "v"},
+                         {"A", ";k", "v"},
+                         {"A", "[k", "v"},
+                         {"A", "k", "1\r\n[B]"}})
+    EXPECT_THROW(ini.writeString(s, k, v), Error) << s << "|" << k << "|" << v;
   EXPECT_EQ(ini.text(), "[A]\nk=1\n");
 }
 
-// ---- files ---------------------------------------------------------------
-
-class IniFileOnDisk : public ::testing::Test {
-protected:
-  void SetUp() override {
-    std::random_device rd;
-    m_dir = fs::temp_directory_path() / ("veltra_ini_" + std::to_string(rd()));
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(m_dir, ec);
-  }
-  fs::path m_dir;
-};
-
-TEST_F(IniFileOnDisk, MissingFileReadsDefaultsAndIsCreatedByAWrite) {
-  IniFile ini(m_dir / "VTR.INI");
-  EXPECT_EQ(ini.readString("A", "k", "d"), "d");
-  EXPECT_EQ(ini.readInt("A", "n", 7), 7);
-  ini.writeString("A", "k", "v");
-  EXPECT_EQ(readFileText(m_dir / "VTR.INI"), "[A]\r\nk=v\r\n");
-}
-
-TEST_F(IniFileOnDisk, TwoObjectsOnOneFileSeeEachOthersWrites) {
-  IniFile mainWindow(m_dir / "VTR.INI");
-  IniFile dialog(m_dir / "VTR.INI");
-  EXPECT_EQ(mainWindow.readString("TOOLTIPS", "Parameter", "false"), "false");
+TEST(IniFileOnDisk, SharedFileCreatedByAWriteKeepsItsBytesAndLeavesNoTemporary) {
+  TempDir dir;
+  IniFile mainWindow(dir / "VTR.INI"), dialog(dir / "VTR.INI");
+  EXPECT_EQ(mainWindow.readInt("A", "n", 7), 7);
   dialog.writeString("TOOLTIPS", "Parameter", "true");
   EXPECT_EQ(mainWindow.readString("TOOLTIPS", "Parameter", "false"), "true");
+  writeFileAtomic(dir / "VTR.INI", "; E\n[V]\nProjekt=alt\n\n[G]\nT=1\n");
+  mainWindow.writeString("v", "PROJEKT", "/home/x");
+  mainWindow.writeString("v", "PROJEKT", "/home/x");
+  EXPECT_EQ(readFileText(dir / "VTR.INI"), "; E\n[V]\nProjekt=/home/x\n\n[G]\nT=1\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
-TEST_F(IniFileOnDisk, WriteKeepsCommentsAndLineEndsOfTheFile) {
-  const std::string before = "; Einstellungen\n[VERZEICHNISSE]\nProjekt=alt\n\n[GRAPHIK]\nTexte=true\n";
-  writeFileAtomic(m_dir / "VTR.INI", before);
-  IniFile ini(m_dir / "VTR.INI");
-  ini.writeString("verzeichnisse", "PROJEKT", "/home/x");
-  EXPECT_EQ(readFileText(m_dir / "VTR.INI"),
-            "; Einstellungen\n[VERZEICHNISSE]\nProjekt=/home/x\n\n[GRAPHIK]\nTexte=true\n");
-}
-
-TEST_F(IniFileOnDisk, AFolderInPlaceOfTheFileReadsAsMissingAndCannotBeWritten) {
-  fs::create_directory(m_dir / "VTR.INI");
-  IniFile ini(m_dir / "VTR.INI");
+TEST(IniFileOnDisk, AFolderInPlaceOfTheFileOrAMissingFolderCannotBeWritten) {
+  TempDir dir;
+  fs::create_directory(dir / "VTR.INI");
+  IniFile ini(dir / "VTR.INI");
   EXPECT_EQ(ini.readString("A", "k", "d"), "d");
   EXPECT_THROW(ini.writeString("A", "k", "v"), Error);
-  EXPECT_TRUE(fs::is_directory(m_dir / "VTR.INI"));
-}
-
-TEST_F(IniFileOnDisk, WriteIntoAMissingFolderThrows) {
-  IniFile ini(m_dir / "fehlt" / "VTR.INI");
-  EXPECT_THROW(ini.writeString("A", "k", "v"), Error);
-}
-
-TEST_F(IniFileOnDisk, WriteLeavesNoTemporaryFileBehind) {
-  IniFile ini(m_dir / "VTR.INI");
-  ini.writeString("A", "k", "1");
-  ini.writeString("A", "k", "2");
-  ini.writeString("A", "k", "2");
-  int files = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(m_dir))
-    ++files;
-  EXPECT_EQ(files, 1);
-  EXPECT_EQ(ini.readString("A", "k", ""), "2");
+  EXPECT_TRUE(fs::is_directory(dir / "VTR.INI"));
+  EXPECT_THROW(IniFile(dir / "fehlt" / "VTR.INI").writeString("A", "k", "v"), Error);
 }
 
 } // namespace

@@ -15,13 +15,12 @@ using namespace test;
 class LibraryFileTest : public ::testing::Test {
 protected:
   TempDir dir;
-  std::unique_ptr<Project> src = newProject();
-  std::unique_ptr<Project> dst = newProject();
+  std::unique_ptr<Project> src = newProject(), dst = newProject(), pristine = newProject();
   std::filesystem::path file = dir / "kreis.rkl";
 
   // Loop 3: an E module on signal 12 feeding a K module, a description and
-  // a sample time of 60.
-  void fillLoop3() {
+  // a sample time of 60, saved to `file`.
+  void saveLoop3() {
     ASSERT_TRUE(placeModule(*src, 3, 0, 2, 'E'));
     ASSERT_TRUE(placeModule(*src, 3, 4, 1, 'K'));
     TCell& e = src->cell(3, 0, 2);
@@ -33,9 +32,9 @@ protected:
     ASSERT_TRUE(addDestination(*src, 3, true, 1, 0, 2, 4, 1));
     src->LoopText[3] = "Vorlauf\r\nHeizkreis";
     src->LoopSampleTime[3] = 60;
+    saveLibrary(*src, 3, file);
   }
 
-  // Whole-loop comparison through the shared record layout.
   static void expectSameLoop(const Project& a, int la, const Project& b, int lb) {
     EXPECT_EQ(std::memcmp(&a.Cells[la], &b.Cells[lb], sizeof a.Cells[la]), 0);
     EXPECT_EQ(std::memcmp(&a.XWires[la][1], &b.XWires[lb][1], kWires * sizeof(TWire)), 0);
@@ -45,40 +44,19 @@ protected:
   }
 };
 
-TEST_F(LibraryFileTest, EmptyLoopGivesAZeroByteFileThatDoesNotLoad) {
-  saveLibrary(*src, 3, file);
-  EXPECT_EQ(std::filesystem::file_size(file), 0u);
-  EXPECT_EQ(errorText([&] { loadLibrary(*dst, 150, file); }), "Stream-Lesefehler");
-  EXPECT_FALSE(dst->Modified);
-}
-
-TEST_F(LibraryFileTest, LoopSavedFrom3LoadsInto150) {
-  fillLoop3();
-  saveLibrary(*src, 3, file);
-  EXPECT_EQ(src->cell(3, 0, 2).error, 0);
-  src->cell(3, 0, 2).text = *dst->SignalDesc.at(SignalGroup::E, 12); // what loading gives it
-  loadLibrary(*dst, 150, file);
-  expectSameLoop(*src, 3, *dst, 150);
-  EXPECT_TRUE(dst->Modified);
-}
-
-TEST_F(LibraryFileTest, FileIsVersionThenTheBodyOfTheLoopRecord) {
-  fillLoop3();
-  saveLibrary(*src, 3, file);
-  Bytes lib = readBytes(file);
-  Bytes vtr = toBytes(writeVtr(*src));
+TEST_F(LibraryFileTest, IsVersionThenTheLoopRecordAndLoadsIntoAnotherLoop) {
+  saveLoop3();
+  const Bytes lib = readBytes(file), vtr = toBytes(writeVtr(*src));
   ASSERT_EQ(lib.size(), vtr.size() - 8); // loop number -> version, no end marker
   EXPECT_EQ((Bytes{lib[0], lib[1], lib[2], lib[3]}), (Bytes{1, 0, 0, 0}));
   EXPECT_TRUE(std::equal(lib.begin() + 4, lib.end(), vtr.begin() + 8));
-}
-
-TEST_F(LibraryFileTest, SignalModulesTakeTheReceivingProjectsDescriptions) {
-  fillLoop3();
-  saveLibrary(*src, 3, file);
+  EXPECT_EQ(src->cell(3, 0, 2).error, 0);
   dst->SignalDesc.at(SignalGroup::E, 12)->assign("Neue Beschreibung");
-  loadLibrary(*dst, 7, file);
-  EXPECT_EQ(dst->cell(7, 0, 2).text.str(), "Neue Beschreibung");
-  EXPECT_EQ(dst->cell(7, 4, 1).text.str(), src->cell(3, 4, 1).text.str());
+  loadLibrary(*dst, 150, file);
+  EXPECT_EQ(dst->cell(150, 0, 2).text.str(), "Neue Beschreibung"); // the receiving project's
+  src->cell(3, 0, 2).text = *dst->SignalDesc.at(SignalGroup::E, 12);
+  expectSameLoop(*src, 3, *dst, 150);
+  EXPECT_TRUE(dst->Modified);
 }
 
 TEST_F(LibraryFileTest, ConstantValuesStayAsStoredAndFWertIsNotRebuilt) {
@@ -92,29 +70,30 @@ TEST_F(LibraryFileTest, ConstantValuesStayAsStoredAndFWertIsNotRebuilt) {
   EXPECT_EQ(dst->FWert[4], 9.0);
 }
 
-TEST_F(LibraryFileTest, NonEmptyTargetLoopIsRefusedAndUnchanged) {
-  fillLoop3();
+TEST_F(LibraryFileTest, EmptyLoopGivesAZeroByteFileThatDoesNotLoad) {
   saveLibrary(*src, 3, file);
+  EXPECT_EQ(std::filesystem::file_size(file), 0u);
+  EXPECT_EQ(errorText([&] { loadLibrary(*dst, 150, file); }), "Stream-Lesefehler");
+  EXPECT_FALSE(dst->Modified);
+}
+
+TEST_F(LibraryFileTest, NonEmptyTargetLoopIsRefusedAndUnchanged) {
+  saveLoop3();
   ASSERT_TRUE(placeModule(*dst, 5, 7, 7, 'M'));
   dst->Modified = false;
-  auto before = newProject();
-  *before = *dst;
+  *pristine = *dst;
   EXPECT_EQ(errorText([&] { loadLibrary(*dst, 5, file); }),
             "Regelkreis 5 ist nicht leer: eine Library kann nur in einen leeren Regelkreis geladen werden.");
-  expectSameLoop(*before, 5, *dst, 5);
+  expectSameLoop(*pristine, 5, *dst, 5);
   EXPECT_FALSE(dst->Modified);
 }
 
 TEST_F(LibraryFileTest, DamagedOrShortFileLeavesTheLoopUnchanged) {
-  fillLoop3();
-  saveLibrary(*src, 3, file);
+  saveLoop3();
   const Bytes full = readBytes(file);
-  auto pristine = newProject();
-  for (std::size_t n : {std::size_t{4}, std::size_t{8}, std::size_t{9}, std::size_t{190}, std::size_t{400},
-                        full.size() - 33600, full.size() - 1}) {
-    SCOPED_TRACE(n);
+  for (std::size_t n : {std::size_t{4}, std::size_t{9}, std::size_t{190}, full.size() - 33600, full.size() - 1}) {
     writeBytes(file, Bytes(full.begin(), full.begin() + static_cast<long>(n)));
-    EXPECT_EQ(errorText([&] { loadLibrary(*dst, 9, file); }), "Stream-Lesefehler");
+    EXPECT_EQ(errorText([&] { loadLibrary(*dst, 9, file); }), "Stream-Lesefehler") << n;
     expectSameLoop(*pristine, 9, *dst, 9);
   }
   Bytes bad = full;

@@ -1,8 +1,7 @@
 #pragma once
 
-// Helpers for the file format tests: byte images built by hand from the
-// record layouts (independent of the writers under test), temporary folders
-// and whole-file access.
+// Byte images built by hand from the record layouts (independent of the
+// writers under test), temporary folders and whole-file access.
 
 #include "model/project.h"
 #include "util/error.h"
@@ -32,17 +31,10 @@ public:
     m_b.push_back(static_cast<std::uint8_t>(v));
     return *this;
   }
-  ByteImage& i16(int v) { return le(static_cast<std::uint32_t>(v), 2); }
-  ByteImage& i32(std::int32_t v) { return le(static_cast<std::uint32_t>(v), 4); }
-  ByteImage& text(std::string_view s) {
-    for (char c : s)
-      u8(static_cast<unsigned char>(c));
-    return *this;
-  }
-  ByteImage& fill(std::size_t n, unsigned v) {
-    m_b.insert(m_b.end(), n, static_cast<std::uint8_t>(v));
-    return *this;
-  }
+  ByteImage& i16(int v) { return u8(v & 0xFF).u8((v >> 8) & 0xFF); }
+  ByteImage& i32(std::int32_t v) { return i16(v & 0xFFFF).i16((static_cast<std::uint32_t>(v) >> 16) & 0xFFFF); }
+  ByteImage& text(std::string_view s) { return append(Bytes(s.begin(), s.end())); }
+  ByteImage& fill(std::size_t n, unsigned v) { return append(Bytes(n, static_cast<std::uint8_t>(v))); }
   ByteImage& append(const Bytes& b) {
     m_b.insert(m_b.end(), b.begin(), b.end());
     return *this;
@@ -51,18 +43,12 @@ public:
   std::size_t size() const { return m_b.size(); }
 
 private:
-  ByteImage& le(std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i)
-      u8((v >> (8 * i)) & 0xFF);
-    return *this;
-  }
   Bytes m_b;
 };
 
 struct CellSpec {
   char letter = 'E';
-  int height = 1;
-  int part = 1;
+  int height = 1, part = 1;
   std::string text{};
   int error = 0;
   std::int32_t number = 1; // first i32 of params (signal or constant number)
@@ -75,17 +61,15 @@ inline Bytes cellRecord(const CellSpec& c) {
   ByteImage b;
   b.u8(static_cast<unsigned char>(c.letter)).u8(c.height).u8(c.part);
   b.u8(c.text.size()).text(c.text).fill(21 - c.text.size(), 0).u8(0).i16(c.error);
-  b.i32(c.number).i32(0);
   std::uint64_t bits;
   std::memcpy(&bits, &c.value, 8);
-  b.i32(static_cast<std::int32_t>(bits & 0xFFFFFFFF)).i32(static_cast<std::int32_t>(bits >> 32));
+  b.i32(c.number).i32(0).i32(static_cast<std::int32_t>(bits & 0xFFFFFFFF)).i32(static_cast<std::int32_t>(bits >> 32));
   b.fill(128 - 16, 0).i32(c.xe).i32(c.xa).i32(c.ye).i32(c.ya);
   return b.bytes();
 }
 
 struct WireSpec {
-  int n;
-  int srcCol, srcRow;
+  int n, srcCol, srcRow;
   std::vector<std::pair<int, int>> dests;
 };
 
@@ -118,8 +102,16 @@ inline Bytes loopBody(const std::vector<CellAt>& cells, std::string_view text = 
   for (const CellAt& c : cells)
     b.u8(c.col).u8(c.row).append(cellRecord(c.cell));
   b.u8(0xFF).i32(static_cast<std::int32_t>(text.size())).text(text);
-  b.append(wireTable(x)).append(wireTable(y));
-  return b.bytes();
+  return b.append(wireTable(x)).append(wireTable(y)).bytes();
+}
+
+// A control loop file: version, {loop number, body}..., end marker.
+inline Bytes vtrImage(const std::vector<std::pair<std::int32_t, Bytes>>& records, std::int32_t end = -32767) {
+  ByteImage b;
+  b.i32(1);
+  for (const auto& [loop, body] : records)
+    b.i32(loop).append(body);
+  return b.i32(end).bytes();
 }
 
 // The message of the Error that f throws; "kein Fehler" when it throws none.
@@ -145,12 +137,8 @@ inline Bytes readBytes(const std::filesystem::path& path) {
 }
 
 inline void writeBytes(const std::filesystem::path& path, const Bytes& b) {
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
-inline void writeText(const std::filesystem::path& path, std::string_view s) {
-  writeBytes(path, Bytes(s.begin(), s.end()));
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 inline Bytes toBytes(std::string_view s) { return Bytes(s.begin(), s.end()); }

@@ -1,11 +1,8 @@
 #include "persist/project_loader.h"
 
 #include "persist_test_util.h"
-#include "util/file_io.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace veltra::core {
 namespace {
@@ -13,13 +10,9 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-Bytes vtrImage(const std::vector<std::pair<std::int32_t, Bytes>>& records) {
-  ByteImage b;
-  b.i32(1);
-  for (const auto& [loop, body] : records)
-    b.i32(loop).append(body);
-  b.i32(-32767);
-  return b.bytes();
+Bytes uhrWith(int hour) { return ByteImage().u8(1).fill(3, 0).i32(127).i32(hour).i32(15).fill(5120 - 16, 0).bytes(); }
+Bytes vtpNamed(std::string_view name) {
+  return ByteImage().u8(name.size()).text(name).fill(242 - name.size(), 0).bytes();
 }
 
 class ProjectLoadTest : public ::testing::Test {
@@ -28,6 +21,15 @@ protected:
   std::unique_ptr<Project> previous = newProject();
   fs::path vtr = dir / "anlage.vtr";
 
+  ProjectLoadTest() {
+    previous->switchPoint(3, 2).mask = 5;
+    previous->ProjectData.projectName.assign("Alt");
+    previous->FWert[1] = 4.0;
+    previous->FWert[3] = 7.5;
+    previous->ErrorTexts = {"", "Fehler 1"};
+    previous->TextList = {"alt|||=10101"};
+    previous->CurrentLoop = 5;
+  }
   LoadedProject load() { return loadProject(*previous, kProgramDir, vtr); }
   void write(std::string_view name, const Bytes& b) const { writeBytes(dir / name, b); }
 };
@@ -38,7 +40,7 @@ TEST_F(ProjectLoadTest, ModuleTextsFillTheTablesThenTheDescriptionFileOverrides)
                                               {0, 2, {.text = "zu gross", .number = 257}},
                                               {2, 2, {.letter = 'S', .text = "Uhr", .number = 32}}})}}));
   write("anlage.desc", toBytes("d1\r\nd2\r\nd3\r\nd4\r\nd5\r\n--\r\n"));
-  auto loaded = load();
+  const auto loaded = load();
   const Project& p = *loaded.project;
   EXPECT_EQ(p.SignalDesc.text(SignalGroup::E, 5), "d5");
   EXPECT_EQ(p.SignalDesc.text(SignalGroup::E, 6), "Modul sechs");
@@ -47,68 +49,45 @@ TEST_F(ProjectLoadTest, ModuleTextsFillTheTablesThenTheDescriptionFileOverrides)
   EXPECT_EQ(p.cell(1, 0, 0).text.str(), "Modul f\xFCnf"); // the module keeps its own text
 }
 
-TEST_F(ProjectLoadTest, WithoutOptionalFilesKeepsWhatLoadingDoesNotReset) {
-  previous->switchPoint(3, 2).mask = 5;
-  previous->ProjectData.projectName.assign("Alt");
-  previous->FWert[3] = 7.5;
-  previous->ErrorTexts = {"", "Fehler 1"};
-  previous->TextList = {"alt|||=10101"};
-  previous->CurrentLoop = 5;
-  write("anlage.vtr", vtrImage({{2, loopBody({{1, 1, {.letter = 'K', .error = -2}}})}}));
-  auto loaded = load();
-  const Project& p = *loaded.project;
-  EXPECT_FALSE(loaded.hasProjectData);
-  EXPECT_EQ(p.switchPoint(3, 2).mask, 5);
-  EXPECT_EQ(p.ProjectData.projectName.str(), "Alt");
-  EXPECT_EQ(p.FWert[3], 7.5);
-  EXPECT_EQ(p.ErrorTexts, previous->ErrorTexts);
-  EXPECT_TRUE(p.TextList.empty());
-  EXPECT_EQ(p.cell(2, 1, 1).error, 0);
-  EXPECT_FALSE(p.Modified);
-  EXPECT_EQ(p.CurrentLoop, 1);
+// Missing or short optional files keep what the previous project had; the
+// text list, error codes, constants and the current loop are reset.
+TEST_F(ProjectLoadTest, WithoutReadableOptionalFilesKeepsWhatLoadingDoesNotReset) {
+  write("anlage.vtr", vtrImage({{2, loopBody({{1, 1, {.letter = 'K', .error = -2}},
+                                              {0, 0, {.letter = 'F', .number = 5, .value = 2.0}},
+                                              {0, 1, {.letter = 'F', .number = 0, .value = 8.0}}})}}));
+  for (bool shortFiles : {false, true}) {
+    if (shortFiles) {
+      write("anlage.uhr", Bytes(5119, 0xAB));
+      write("anlage.vtp", Bytes(242, 1));
+      fs::create_directory(dir / "anlage.txl");
+    }
+    auto loaded = load();
+    const Project& p = *loaded.project;
+    EXPECT_FALSE(loaded.hasProjectData);
+    EXPECT_EQ(p.switchPoint(3, 2).mask, 5);
+    EXPECT_EQ(p.ProjectData.projectName.str(), "Alt");
+    EXPECT_EQ(p.FWert[3], 7.5);
+    EXPECT_EQ(p.FWert[5], 2.0);
+    EXPECT_EQ(p.cell(2, 0, 1).i32(0), 1); // constant 0 is out of range
+    EXPECT_EQ(p.cell(2, 0, 1).f64(8), 4.0);
+    EXPECT_EQ(p.ErrorTexts, previous->ErrorTexts);
+    EXPECT_TRUE(p.TextList.empty());
+    EXPECT_EQ(p.cell(2, 1, 1).error, 0);
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(p.CurrentLoop, 1);
+  }
 }
 
 TEST_F(ProjectLoadTest, ReadsTheOptionalFiles) {
   write("anlage.vtr", vtrImage({}));
-  ByteImage uhr;
-  uhr.u8(1).fill(3, 0).i32(127).i32(22).i32(15).fill(5120 - 16, 0);
-  write("anlage.uhr", uhr.bytes());
-  ByteImage vtp;
-  vtp.u8(3).text("Neu").fill(243 - 4, 0);
-  write("anlage.vtp", vtp.bytes());
+  write("anlage.uhr", uhrWith(22));
+  write("anlage.vtp", vtpNamed("Neu"));
   write("anlage.txl", toBytes("a|b|c=10203\r\nd||=20000\r\n"));
-  previous->TextList = {"alt|||=10101"};
   auto loaded = load();
   EXPECT_TRUE(loaded.hasProjectData);
   EXPECT_EQ(loaded.project->switchPoint(1, 1).hour, 22);
   EXPECT_EQ(loaded.project->ProjectData.projectName.str(), "Neu");
   EXPECT_EQ(loaded.project->TextList, (std::vector<std::string>{"a|b|c=10203", "d||=20000"}));
-}
-
-TEST_F(ProjectLoadTest, ShortOptionalFilesCountAsUnreadable) {
-  write("anlage.vtr", vtrImage({}));
-  write("anlage.uhr", Bytes(5119, 0xAB));
-  write("anlage.vtp", Bytes(242, 1));
-  fs::create_directory(dir / "anlage.txl");
-  previous->switchPoint(1, 1).mask = 3;
-  previous->ProjectData.town.assign("Ort");
-  auto loaded = load();
-  EXPECT_FALSE(loaded.hasProjectData);
-  EXPECT_EQ(loaded.project->switchPoint(1, 1).mask, 3);
-  EXPECT_EQ(loaded.project->ProjectData.town.str(), "Ort");
-}
-
-TEST_F(ProjectLoadTest, RebuildsTheConstantTable) {
-  write("anlage.vtr", vtrImage({{1, loopBody({{0, 0, {.letter = 'F', .number = 5, .value = 1.0}},
-                                              {0, 1, {.letter = 'F', .number = 0, .value = 8.0}}})},
-                                {2, loopBody({{0, 0, {.letter = 'F', .number = 5, .value = 2.0}}})}}));
-  previous->FWert[1] = 4.0;
-  auto loaded = load();
-  const Project& p = *loaded.project;
-  EXPECT_EQ(p.FWert[5], 2.0);
-  EXPECT_EQ(p.cell(1, 0, 0).f64(8), 2.0);
-  EXPECT_EQ(p.cell(1, 0, 1).i32(0), 1);
-  EXPECT_EQ(p.cell(1, 0, 1).f64(8), 4.0);
 }
 
 TEST_F(ProjectLoadTest, MissingOrDamagedControlLoopFileThrows) {
@@ -137,18 +116,16 @@ TEST_F(ProjectLoadTest, HandWrittenFileSetRoundTripsByteForByte) {
   loop9.i32(30).u8(4).u8(6).append(k).u8(4).u8(7).append(cellRecord({.letter = 'K', .height = 2, .part = 2}));
   loop9.u8(0xFF).i32(9).text("Kessel\r\n1");
   loop9.append(wireTable({{1, 0, 6, {{4, 6}}}})).append(wireTable({{2, 4, 6, {{8, 0}, {8, 3}}}}));
+  // Cell entries run columns outer, rows inner; loops without modules are left out.
   write("anlage.vtr", vtrImage({{1, loopBody({{0, 6, {.text = "Aussen", .number = 2, .xa = 1}},
                                               {14, 0, {.letter = 'Q', .text = "Pumpe", .number = 9}}})},
                                 {9, loop9.bytes()},
                                 {200, loopBody({{5, 5, {.letter = 'F', .text = "Fest", .number = 17, .value = 21.5}}},
                                                "", 2147483647)}}));
-  std::string desc;
+  std::string desc; // nine sections with their separators
   for (int count : {256, 256, 256, 32, 256, 256, 9216, 256, 256}) {
     for (int n = 1; n <= count; ++n)
-      desc += (n % 7 == 0 ? ""
-                          : std::to_string(n * 7919) + " \xC4\xD6\xDC"
-                                                       "abcdefgh") +
-              "\r\n";
+      desc += (n % 7 == 0 ? "" : std::to_string(n * 7919) + " \xC4\xD6\xDC" + "abcdefgh") + "\r\n";
     desc += "--\r\n";
   }
   write("anlage.desc", toBytes(desc));
@@ -161,32 +138,25 @@ TEST_F(ProjectLoadTest, HandWrittenFileSetRoundTripsByteForByte) {
   auto loaded = load();
   TempDir out;
   saveProject(*loaded.project, out / "kopie.vtr");
-  for (const char* ext : {".vtr", ".uhr", ".desc", ".txl"}) {
-    SCOPED_TRACE(ext);
-    EXPECT_EQ(readBytes(out / (std::string("kopie") + ext)), readBytes(dir / (std::string("anlage") + ext)));
-  }
+  for (const char* ext : {".vtr", ".uhr", ".desc", ".txl"})
+    EXPECT_EQ(readBytes(out / (std::string("kopie") + ext)), readBytes(dir / (std::string("anlage") + ext))) << ext;
 }
 
 // Every table of two projects, byte for byte where they are records.
 void expectSameProject(const Project& a, const Project& b) {
   auto same = [](const auto& x, const auto& y) { return std::memcmp(&x, &y, sizeof x) == 0; };
-  EXPECT_TRUE(same(a.Cells, b.Cells));
-  EXPECT_TRUE(same(a.XWires, b.XWires));
-  EXPECT_TRUE(same(a.YWires, b.YWires));
+  EXPECT_TRUE(same(a.Cells, b.Cells) && same(a.XWires, b.XWires) && same(a.YWires, b.YWires));
   EXPECT_EQ(a.LoopText, b.LoopText);
   EXPECT_EQ(a.LoopSampleTime, b.LoopSampleTime);
   for (SignalGroup g : kAllGroups) {
-    SCOPED_TRACE(groupLetter(g));
     EXPECT_EQ(
         std::memcmp(a.SignalDesc.group(g).data(), b.SignalDesc.group(g).data(), a.SignalDesc.group(g).size_bytes()), 0);
     EXPECT_EQ(
         std::memcmp(a.SignalName.group(g).data(), b.SignalName.group(g).data(), a.SignalName.group(g).size_bytes()), 0);
   }
-  EXPECT_TRUE(same(a.FWert, b.FWert));
-  EXPECT_TRUE(same(a.SwitchPrograms, b.SwitchPrograms));
+  EXPECT_TRUE(same(a.FWert, b.FWert) && same(a.SwitchPrograms, b.SwitchPrograms) && same(a.ProjectData, b.ProjectData));
   EXPECT_EQ(a.TextList, b.TextList);
   EXPECT_EQ(a.ErrorTexts, b.ErrorTexts);
-  EXPECT_TRUE(same(a.ProjectData, b.ProjectData));
   EXPECT_EQ(a.Modified, b.Modified);
   EXPECT_EQ(a.CurrentLoop, b.CurrentLoop);
 }
@@ -195,9 +165,8 @@ void expectSameProject(const Project& a, const Project& b) {
 void scribble(Project& p) {
   std::uint8_t next = 0x5A;
   auto fill = [&](void* data, std::size_t n) {
-    auto* bytes = static_cast<std::uint8_t*>(data);
     for (std::size_t i = 0; i < n; ++i)
-      bytes[i] = next = static_cast<std::uint8_t>(next * 13 + 7);
+      static_cast<std::uint8_t*>(data)[i] = next = static_cast<std::uint8_t>(next * 13 + 7);
   };
   for (int loop = 1; loop <= kLoops; ++loop) {
     fill(&p.Cells[loop], sizeof p.Cells[loop]);
@@ -219,97 +188,53 @@ void scribble(Project& p) {
   p.CurrentLoop = 77;
 }
 
-class ProjectLoaderRecycling : public ProjectLoadTest {
-protected:
-  ProjectLoaderRecycling() {
-    previous->switchPoint(2, 3).mask = 9;
-    previous->ProjectData.town.assign("Vorher");
-    previous->FWert[4] = 2.5;
-    previous->ErrorTexts = {"", "Fehler 1", "Fehler 2"};
-  }
-
-  // Signal and constant modules (some sharing a number, one out of range),
-  // connections, texts in several loops, and the optional files.
-  void writeFirstSet() const {
-    write("anlage.vtr",
-          vtrImage({{1, loopBody({{0, 0, {.text = "K\xFChl", .number = 3}},
-                                  {2, 5, {.letter = 'F', .text = "Soll", .number = 4, .value = 21.5, .xa = 1}},
-                                  {3, 5, {.letter = 'K', .height = 2, .part = 1, .error = -3, .xe = 1}},
-                                  {3, 6, {.letter = 'K', .height = 2, .part = 2}}},
-                                 "Kessel", 30, {{1, 2, 5, {{3, 5}}}})},
-                    {3, loopBody({{7, 7, {.letter = 'V', .text = "intern", .number = 9216}}}, "", 20, {},
-                                 {{100, 7, 7, {{0, 0}}}})},
-                    {200, loopBody({{14, 14, {.letter = 'F', .number = 4, .value = -1.0}}})}}));
-    write("anlage.desc", toBytes("e1\r\ne2\r\n--\r\nf1\r\n--\r\n"));
-    write("anlage.txl", toBytes("a|||=10000\r\nb|||=20000\r\nc|||=30000\r\n"));
-    ByteImage uhr;
-    uhr.u8(1).fill(3, 0).i32(127).i32(6).i32(30).fill(5120 - 16, 0);
-    write("anlage.uhr", uhr.bytes());
-    ByteImage vtp;
-    vtp.u8(4).text("Erst").fill(243 - 5, 0);
-    write("anlage.vtp", vtp.bytes());
-  }
-
-  // Other loops, a constant number out of range; optional files only as
-  // `withOptional` says.
-  fs::path writeSecondSet(bool withOptional) const {
-    const std::string base = withOptional ? "zweit" : "nur";
-    write(base + ".vtr", vtrImage({{2, loopBody({{1, 1, {.letter = 'F', .number = 0, .value = 8.0}},
-                                                 {1, 2, {.letter = 'Q', .text = "Pumpe", .number = 7}}},
-                                                "Zweit", 40)},
-                                   {3, loopBody({{0, 0, {.letter = 'A', .text = "Stell", .number = 256}}})}}));
-    if (withOptional) {
-      write(base + ".desc", toBytes("--\r\n--\r\n--\r\nUhr 1\r\n--\r\n"));
-      write(base + ".txl", toBytes("z|||=20101\r\n"));
-    }
-    return dir / (base + ".vtr");
-  }
-};
-
-TEST_F(ProjectLoaderRecycling, LoadIntoTheReplacedProjectEqualsALoadIntoANewOne) {
-  writeFirstSet();
-  for (bool withOptional : {true, false}) {
-    SCOPED_TRACE(withOptional);
-    const fs::path second = writeSecondSet(withOptional);
-    ProjectLoader loader;
-    LoadedProject first = loader.load(*previous, kProgramDir, vtr);
-    scribble(*first.project);
-    Project* const storage = first.project.get();
-    loader.recycle(std::move(first.project));
-
-    LoadedProject again = loader.load(*previous, kProgramDir, second);
-    EXPECT_EQ(again.project.get(), storage);
-    LoadedProject fresh = loadProject(*previous, kProgramDir, second);
-    EXPECT_EQ(again.hasProjectData, fresh.hasProjectData);
-    expectSameProject(*again.project, *fresh.project);
-    EXPECT_EQ(fresh.project->cell(2, 1, 1).i32(0), 1); // the tables do hold the second set
-    EXPECT_TRUE(fresh.project->loopIsEmpty(1));
-  }
-}
-
-TEST_F(ProjectLoaderRecycling, SuccessiveLoadsEachEqualALoadIntoANewOne) {
-  writeFirstSet();
-  const fs::path second = writeSecondSet(true);
-  ProjectLoader loader;
-  for (const fs::path& path : {vtr, second, vtr, second}) {
-    LoadedProject loaded = loader.load(*previous, kProgramDir, path);
-    expectSameProject(*loaded.project, *loadProject(*previous, kProgramDir, path).project);
-    loader.recycle(std::move(loaded.project));
-  }
-}
-
-TEST_F(ProjectLoaderRecycling, AFailedLoadKeepsTheStorageForTheNext) {
-  writeFirstSet();
+// Loading into the storage of the replaced project (scribbled over, or left
+// by a failed load) gives what a load into a new project gives.
+TEST_F(ProjectLoadTest, LoadIntoTheReplacedProjectEqualsALoadIntoANewOne) {
+  write("anlage.vtr",
+        vtrImage({{1, loopBody({{0, 0, {.text = "K\xFChl", .number = 3}},
+                                {2, 5, {.letter = 'F', .text = "Soll", .number = 4, .value = 21.5, .xa = 1}},
+                                {3, 5, {.letter = 'K', .height = 2, .part = 1, .error = -3, .xe = 1}},
+                                {3, 6, {.letter = 'K', .height = 2, .part = 2}}},
+                               "Kessel", 30, {{1, 2, 5, {{3, 5}}}})},
+                  {3, loopBody({{7, 7, {.letter = 'V', .text = "intern", .number = 9216}}}, "", 20, {},
+                               {{100, 7, 7, {{0, 0}}}})},
+                  {200, loopBody({{14, 14, {.letter = 'F', .number = 4, .value = -1.0}}})}}));
+  write("anlage.desc", toBytes("e1\r\ne2\r\n--\r\nf1\r\n--\r\n"));
+  write("anlage.txl", toBytes("a|||=10000\r\nb|||=20000\r\nc|||=30000\r\n"));
+  write("anlage.uhr", uhrWith(6));
+  write("anlage.vtp", vtpNamed("Erst"));
+  const Bytes second = vtrImage({{2, loopBody({{1, 1, {.letter = 'F', .number = 0, .value = 8.0}},
+                                               {1, 2, {.letter = 'Q', .text = "Pumpe", .number = 7}}},
+                                              "Zweit", 40)},
+                                 {3, loopBody({{0, 0, {.letter = 'A', .text = "Stell", .number = 256}}})}});
+  write("zweit.vtr", second);
+  write("zweit.desc", toBytes("--\r\n--\r\n--\r\nUhr 1\r\n--\r\n"));
+  write("zweit.txl", toBytes("z|||=20101\r\n"));
+  write("nur.vtr", second); // without optional files
   write("kaputt.vtr", vtrImage({{1, loopBody({{0, 0, {}}})}, {201, loopBody({})}}));
+
   ProjectLoader loader;
-  auto storage = std::make_unique<Project>();
-  Project* const kept = storage.get();
-  loader.recycle(std::move(storage));
-  EXPECT_EQ(errorText([&] { loader.load(*previous, kProgramDir, dir / "kaputt.vtr"); }),
-            "Ungültige Regelkreisnummer 201 in Datei kaputt.vtr");
   LoadedProject loaded = loader.load(*previous, kProgramDir, vtr);
-  EXPECT_EQ(loaded.project.get(), kept);
-  expectSameProject(*loaded.project, *loadProject(*previous, kProgramDir, vtr).project);
+  Project* storage = nullptr;
+  for (const char* name : {"zweit.vtr", "kaputt.vtr", "anlage.vtr", "nur.vtr", "anlage.vtr"}) {
+    SCOPED_TRACE(name);
+    if (loaded.project) {
+      scribble(*loaded.project);
+      storage = loaded.project.get();
+      loader.recycle(std::move(loaded.project));
+    }
+    if (name == std::string("kaputt.vtr")) { // the loader keeps the storage for the next load
+      EXPECT_EQ(errorText([&] { loader.load(*previous, kProgramDir, dir / name); }),
+                "Ungültige Regelkreisnummer 201 in Datei kaputt.vtr");
+      continue;
+    }
+    loaded = loader.load(*previous, kProgramDir, dir / name);
+    EXPECT_EQ(loaded.project.get(), storage);
+    LoadedProject fresh = loadProject(*previous, kProgramDir, dir / name);
+    EXPECT_EQ(loaded.hasProjectData, fresh.hasProjectData);
+    expectSameProject(*loaded.project, *fresh.project);
+  }
 }
 
 } // namespace

@@ -21,20 +21,21 @@ protected:
   fs::path vtr = dir / "anlage.vtr";
 
   bool exists(std::string_view name) const { return fs::exists(dir / name); }
-  std::size_t entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir.path()), {}));
+  long entries() const { return std::distance(fs::directory_iterator(dir.path()), {}); }
+  std::string saveError(const fs::path& path) {
+    p->Modified = true;
+    return errorText([&] { saveProject(*p, path); });
   }
 };
 
 TEST_F(ProjectSaveTest, EmptyProjectStillWritesTheFourFilesButNoDataSheet) {
-  p->Modified = true;
-  saveProject(*p, vtr);
+  EXPECT_EQ(saveError(vtr), "kein Fehler");
   EXPECT_EQ(readBytes(vtr), (Bytes{1, 0, 0, 0, 0x01, 0x80, 0xFF, 0xFF}));
   EXPECT_EQ(fs::file_size(dir / "anlage.uhr"), 5120u);
   EXPECT_EQ(splitLines(readFileText(dir / "anlage.desc")).size(), 11049u);
   EXPECT_EQ(fs::file_size(dir / "anlage.txl"), 0u);
   EXPECT_FALSE(exists("anlage.vtp"));
-  EXPECT_EQ(entries(), 4u);
+  EXPECT_EQ(entries(), 4);
   EXPECT_FALSE(p->Modified);
 }
 
@@ -42,33 +43,27 @@ TEST_F(ProjectSaveTest, ClearsErrorCodesInTheModelAndTheFile) {
   ASSERT_TRUE(placeModule(*p, 4, 3, 3, 'K'));
   p->cell(4, 3, 3).error = -5;
   p->cell(120, 0, 0).error = -1; // also in empty cells of loops that are not written
-  p->TextList = {"Text|||=40303"};
   saveProject(*p, vtr);
   EXPECT_EQ(p->cell(4, 3, 3).error, 0);
   EXPECT_EQ(p->cell(120, 0, 0).error, 0);
-  Bytes b = readBytes(vtr);
-  EXPECT_EQ(b[12 + 2 + 26], 0);
-  EXPECT_EQ(readFileText(dir / "anlage.txl"), "Text|||=40303\r\n");
+  EXPECT_EQ(readBytes(vtr)[12 + 2 + 26], 0);
 }
 
 TEST_F(ProjectSaveTest, FailingFileStopsTheFilesAfterIt) {
   fs::create_directory(dir / "anlage.desc");
-  p->Modified = true;
-  const std::string msg = errorText([&] { saveProject(*p, vtr); });
+  const std::string msg = saveError(vtr);
   EXPECT_EQ(msg.rfind("Datei \"" + (dir / "anlage.desc").string() + "\" kann nicht erstellt werden. ", 0), 0u) << msg;
-  EXPECT_TRUE(exists("anlage.vtr"));
-  EXPECT_TRUE(exists("anlage.uhr"));
+  EXPECT_TRUE(exists("anlage.vtr") && exists("anlage.uhr"));
   EXPECT_FALSE(exists("anlage.txl"));
   EXPECT_FALSE(p->Modified); // the control loops themselves were saved
 }
 
 TEST_F(ProjectSaveTest, FailingControlLoopFileKeepsModifiedAndWritesNothing) {
-  p->Modified = true;
   const fs::path missing = dir / "fehlt" / "anlage.vtr";
-  const std::string msg = errorText([&] { saveProject(*p, missing); });
+  const std::string msg = saveError(missing);
   EXPECT_EQ(msg.rfind("Datei \"" + missing.string() + "\" kann nicht erstellt werden. ", 0), 0u) << msg;
   EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(entries(), 0u);
+  EXPECT_EQ(entries(), 0);
 }
 
 // A full disk, played by the file size limit: the half-written new file
@@ -77,22 +72,19 @@ TEST_F(ProjectSaveTest, FailedWriteKeepsThePreviousFile) {
   saveProject(*p, vtr);
   const Bytes old = readBytes(vtr);
   ASSERT_TRUE(placeModule(*p, 1, 1, 1, 'K'));
-  p->Modified = true;
-
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
   auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
   small.rlim_cur = 1000;
   setrlimit(RLIMIT_FSIZE, &small);
-  const std::string msg = errorText([&] { saveProject(*p, vtr); });
+  const std::string msg = saveError(vtr);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
-
   EXPECT_NE(msg.find("kann nicht erstellt werden"), std::string::npos) << msg;
   EXPECT_EQ(readBytes(vtr), old);
   EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(entries(), 4u); // no temporary file left behind
+  EXPECT_EQ(entries(), 4); // no temporary file left behind
 }
 
 } // namespace

@@ -1,35 +1,23 @@
 #include "persist/txl_reader.h"
 
-#include "persist/txl_writer.h"
-
 #include <gtest/gtest.h>
 
 namespace veltra::core {
 namespace {
 
-TEST(TxlReader, OneEntryPerLineKeptAsStored) {
-  auto list = readTxl("Vorlauf|Heizkreis 2|=31207\r\na~b||=10000\n\r\nletzte");
-  EXPECT_EQ(list, (std::vector<std::string>{"Vorlauf|Heizkreis 2|=31207", "a~b||=10000", "", "letzte"}));
-}
-
-TEST(TxlReader, WriterEndsEveryEntryWithCrLfAndReadsBackTheSame) {
-  std::vector<std::string> list = {"Vorlauf|Heizkreis 2|=31207", "", "\xE4|\xF6|\xFC=20101"};
-  const std::string text = writeTxl(list);
-  EXPECT_EQ(text, "Vorlauf|Heizkreis 2|=31207\r\n\r\n\xE4|\xF6|\xFC=20101\r\n");
-  EXPECT_EQ(readTxl(text), list);
-  EXPECT_EQ(writeTxl({}), "");
-}
-
-TEST(TxlReader, ReadingOverAListReplacesIt) {
-  const std::string text = "a||=10000\r\nb||=20000\r\n";
-  std::vector<std::string> longer(5, "alt");
-  readTxl(text, longer);
-  EXPECT_EQ(longer, readTxl(text));
-  std::vector<std::string> shorter = {"alt"};
-  readTxl(text, shorter);
-  EXPECT_EQ(shorter, readTxl(text));
-  readTxl("", shorter);
-  EXPECT_TRUE(shorter.empty());
+// Entries are kept as stored, whatever the line end; reading over a longer
+// or shorter list replaces it.
+TEST(TxlReader, OneEntryPerLineReplacingTheList) {
+  const std::vector<std::string> expected = {"Vorlauf|Heizkreis 2|=31207", "a~b||=10000", "", "letzte"};
+  EXPECT_EQ(readTxl("Vorlauf|Heizkreis 2|=31207\r\na~b||=10000\n\r\nletzte"), expected);
+  std::vector<std::string> list(5, "alt");
+  readTxl("a||=10000\r\nb||=20000\r\n", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a||=10000", "b||=20000"}));
+  list = {"alt"};
+  readTxl("a||=10000\r\nb||=20000\r\n", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a||=10000", "b||=20000"}));
+  readTxl("", list);
+  EXPECT_TRUE(list.empty());
 }
 
 } // namespace

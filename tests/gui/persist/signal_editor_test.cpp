@@ -14,6 +14,22 @@
 
 namespace veltra::gui::testing {
 
+namespace {
+
+// Types into the description cell of `row` of `group` as the engineer does.
+void typeDescription(SignalEditorDialog* d, int group, int row, const QString& text) {
+  d->chooseGroup(group);
+  const QModelIndex index = d->grid()->model()->index(row, 2);
+  d->grid()->setCurrentIndex(index);
+  d->grid()->edit(index);
+  auto* editor = d->grid()->findChild<QLineEdit*>();
+  QVERIFY(editor != nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+}
+
+} // namespace
+
 class SignalEditorTest : public QObject {
   Q_OBJECT
 
@@ -26,62 +42,36 @@ private slots:
     h.reset();
   }
 
-  void groupVShowsAllItsRows() {
-    int rows = 0;
+  // A description still being typed is kept when the window closes; group V
+  // shows all its rows; an edit cut to 20 characters reaches the modules.
+  void editedDescriptionsReachTheModel() {
     WindowHarness::whenModal([&](QWidget* w) {
       auto* d = qobject_cast<SignalEditorDialog*>(w);
       QVERIFY(d != nullptr);
-      d->chooseGroup(7);
-      rows = d->grid()->model()->rowCount();
-      d->accept();
-    });
-    h->window().SignaleditorClick();
-    QCOMPARE(rows, 9216);
-  }
-
-  void anEditedDescriptionReachesTheModulesOnClosing() {
-    h->toolButton('V');
-    h->clickCell(1, 3); // V module, signal 1 by default
-    QCOMPARE(h->project().cell(1, 1, 3).i32(0), 1);
-    h->project().Modified = false;
-    WindowHarness::whenModal([&](QWidget* w) {
-      auto* d = qobject_cast<SignalEditorDialog*>(w);
-      QVERIFY(d != nullptr);
-      d->chooseGroup(7);
-      // Type into the description cell of signal 1 as the engineer does.
-      const QModelIndex index = d->grid()->model()->index(0, 2);
-      d->grid()->setCurrentIndex(index);
-      d->grid()->edit(index);
-      auto* editor = d->grid()->findChild<QLineEdit*>();
-      QVERIFY(editor != nullptr);
-      editor->selectAll();
-      QTest::keyClicks(editor, "Aussentemperatur gemittelt"); // cut to 20 characters
-      QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
-    });
-    h->window().SignaleditorClick();
-    QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::V, 1), std::string("Aussentemperatur gem"));
-    QCOMPARE(std::string(h->project().cell(1, 1, 3).text.view()), std::string("Aussentemperatur gem"));
-    QVERIFY(h->project().Modified);
-  }
-
-  void aDescriptionStillBeingTypedIsKeptWhenTheWindowCloses() {
-    WindowHarness::whenModal([&](QWidget* w) {
-      auto* d = qobject_cast<SignalEditorDialog*>(w);
-      QVERIFY(d != nullptr);
-      d->chooseGroup(0);
-      const QModelIndex index = d->grid()->model()->index(4, 2);
-      d->grid()->setCurrentIndex(index);
-      d->grid()->edit(index);
-      auto* editor = d->grid()->findChild<QLineEdit*>();
-      QVERIFY(editor != nullptr);
-      editor->selectAll();
-      QTest::keyClicks(editor, "Vorlauf HK2");
-      // Another application took the focus; then the window is closed.
-      QApplication::setActiveWindow(nullptr);
+      typeDescription(d, 0, 4, "Vorlauf HK2");
+      QApplication::setActiveWindow(nullptr); // another application took the focus
       d->reject();
     });
     h->window().SignaleditorClick();
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::A, 5), std::string("Vorlauf HK2"));
+
+    h->toolButton('V');
+    h->clickCell(1, 3); // V module, signal 1 by default
+    QCOMPARE(h->project().cell(1, 1, 3).i32(0), 1);
+    h->project().Modified = false;
+    int rows = 0;
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<SignalEditorDialog*>(w);
+      QVERIFY(d != nullptr);
+      typeDescription(d, 7, 0, "Aussentemperatur gemittelt");
+      rows = d->grid()->model()->rowCount();
+      QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
+    });
+    h->window().SignaleditorClick();
+    QCOMPARE(rows, 9216);
+    QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::V, 1), std::string("Aussentemperatur gem"));
+    QCOMPARE(std::string(h->project().cell(1, 1, 3).text.view()), std::string("Aussentemperatur gem"));
+    QVERIFY(h->project().Modified);
   }
 };
 
