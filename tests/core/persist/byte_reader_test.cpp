@@ -2,30 +2,13 @@
 
 #include "persist_test_util.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
-
-using namespace test;
-
-// Hands out `bytes` at most `most` bytes per call, whatever more is asked.
-ByteReader::Source inPieces(const Bytes& bytes, std::size_t most) {
-  return [&bytes, most, offset = std::size_t{0}](std::uint8_t* dst, std::size_t n) mutable {
-    n = std::min({n, most, bytes.size() - offset});
-    std::copy_n(bytes.begin() + static_cast<long>(offset), n, dst);
-    offset += n;
-    return n;
-  };
-}
 
 // {buffer size, most bytes per call of the source}
 class ByteReaderInPieces : public ::testing::TestWithParam<std::pair<std::size_t, std::size_t>> {};
 
-// Every field read across refills, and every truncation, give what the
-// whole image gives.
+// Every field read across refills, and every truncation, give what the whole image gives.
 TEST_P(ByteReaderInPieces, ReadsWhatTheWholeImageGives) {
   const Bytes full = ByteImage().i32(-123456).u8(0xFF).text("1234567").text("hallo welt!").i32(0x01020304).bytes();
   const auto [bufferSize, most] = GetParam();
@@ -36,17 +19,17 @@ TEST_P(ByteReaderInPieces, ReadsWhatTheWholeImageGives) {
     ByteReader in(inPieces(part, most), buffer, "x");
     std::uint8_t block[7] = {};
     std::string text;
-    const std::string error = errorText([&] {
-      EXPECT_EQ(in.i32(), -123456);
-      EXPECT_EQ(in.u8(), 0xFF);
-      in.read(block, sizeof block);
-      EXPECT_EQ(std::string(block, block + 7), "1234567");
-      in.readString(text, 11);
-      EXPECT_EQ(text, "hallo welt!");
-      EXPECT_EQ(in.i32(), 0x01020304);
-      in.u8();
-    });
-    EXPECT_EQ(error, "Stream-Lesefehler");
+    EXPECT_EQ(errorText([&] {
+                EXPECT_EQ(in.i32(), -123456);
+                EXPECT_EQ(in.u8(), 0xFF);
+                in.read(block, sizeof block);
+                EXPECT_EQ(std::string(block, block + 7), "1234567");
+                in.readString(text, 11);
+                EXPECT_EQ(text, "hallo welt!");
+                EXPECT_EQ(in.i32(), 0x01020304);
+                in.u8();
+              }),
+              "Stream-Lesefehler");
   }
 }
 
@@ -60,9 +43,9 @@ TEST(ByteReader, StringLongerThanTheDataIsAStreamReadError) {
   ByteReader whole(bytes, "x");
   EXPECT_EQ(errorText([&] { whole.readString(text, 0x7FFFFFFF); }), "Stream-Lesefehler");
   Bytes buffer(3);
-  ByteReader pieces(inPieces(bytes, 100), buffer, "x");
+  ByteReader pieces(inPieces(bytes), buffer, "x");
   EXPECT_EQ(errorText([&] { pieces.readString(text, 5); }), "Stream-Lesefehler");
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

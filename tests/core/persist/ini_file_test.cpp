@@ -3,12 +3,8 @@
 #include "persist_test_util.h"
 #include "util/file_io.h"
 
-#include <gtest/gtest.h>
-
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
-
-using namespace test;
 namespace fs = std::filesystem;
 
 struct ReadCase {
@@ -119,7 +115,7 @@ TEST(IniWriteRefuses, NamesAndValuesTheFileCannotHold) {
   EXPECT_EQ(ini.text(), "[A]\nk=1\n");
 }
 
-TEST(IniFileOnDisk, SharedFileCreatedByAWriteKeepsItsBytesAndLeavesNoTemporary) {
+TEST(IniFileOnDisk, SharedFileKeepsItsBytesLeavesNoTemporaryAndAFolderInItsPlaceStays) {
   TempDir dir;
   IniFile mainWindow(dir / "VTR.INI"), dialog(dir / "VTR.INI");
   EXPECT_EQ(mainWindow.readInt("A", "n", 7), 7);
@@ -130,10 +126,7 @@ TEST(IniFileOnDisk, SharedFileCreatedByAWriteKeepsItsBytesAndLeavesNoTemporary) 
   mainWindow.writeString("v", "PROJEKT", "/home/x");
   EXPECT_EQ(readFileText(dir / "VTR.INI"), "; E\n[V]\nProjekt=/home/x\n\n[G]\nT=1\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(IniFileOnDisk, AFolderInPlaceOfTheFileOrAMissingFolderCannotBeWritten) {
-  TempDir dir;
+  fs::remove(dir / "VTR.INI");
   fs::create_directory(dir / "VTR.INI");
   IniFile ini(dir / "VTR.INI");
   EXPECT_EQ(ini.readString("A", "k", "d"), "d");
@@ -143,4 +136,4 @@ TEST(IniFileOnDisk, AFolderInPlaceOfTheFileOrAMissingFolderCannotBeWritten) {
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

@@ -1,12 +1,15 @@
 #pragma once
 
 // Byte images built by hand from the record layouts (independent of the
-// writers under test), temporary folders and whole-file access.
+// writers under test), temporary folders, whole-file access, table compares.
 
 #include "model/project.h"
+#include "persist/byte_reader.h"
 #include "util/error.h"
 
-#include <cstdint>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -14,8 +17,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 namespace veltra::core::test {
@@ -75,17 +76,14 @@ struct WireSpec {
 
 // 100 TWire records: all free (-1) except the given connections.
 inline Bytes wireTable(const std::vector<WireSpec>& used = {}) {
-  ByteImage b;
-  for (int n = 1; n <= kWires; ++n) {
-    const WireSpec* w = nullptr;
-    for (const WireSpec& u : used)
-      if (u.n == n) w = &u;
-    b.i32(w ? w->srcCol : -1).i32(w ? w->srcRow : -1);
-    for (std::size_t k = 0; k < kDests; ++k) {
-      bool set = w && k < w->dests.size();
-      b.i32(set ? w->dests[k].first : -1).i32(set ? w->dests[k].second : -1);
-    }
+  std::vector<std::pair<int, int>> ends(kWires * (1 + kDests), {-1, -1});
+  for (const WireSpec& w : used) {
+    ends[(w.n - 1) * (1 + kDests)] = {w.srcCol, w.srcRow};
+    std::copy(w.dests.begin(), w.dests.end(), ends.begin() + (w.n - 1) * (1 + kDests) + 1);
   }
+  ByteImage b;
+  for (auto [col, row] : ends)
+    b.i32(col).i32(row);
   return b.bytes();
 }
 
@@ -114,6 +112,16 @@ inline Bytes vtrImage(const std::vector<std::pair<std::int32_t, Bytes>>& records
   return b.i32(end).bytes();
 }
 
+// Hands out `bytes` at most `most` bytes per call, whatever more is asked.
+inline ByteReader::Source inPieces(const Bytes& bytes, std::size_t most = SIZE_MAX) {
+  return [&bytes, most, offset = std::size_t{0}](std::uint8_t* dst, std::size_t n) mutable {
+    n = std::min({n, most, bytes.size() - offset});
+    std::copy_n(bytes.begin() + static_cast<long>(offset), n, dst);
+    offset += n;
+    return n;
+  };
+}
+
 // The message of the Error that f throws; "kein Fehler" when it throws none.
 template <typename F> std::string errorText(F&& f) {
   try {
@@ -129,6 +137,33 @@ inline std::unique_ptr<Project> newProject() {
   p->InitRKreise(kProgramDir);
   p->Modified = false;
   return p;
+}
+
+inline bool holds(const void* at, const Bytes& b) { return std::memcmp(at, b.data(), b.size()) == 0; }
+template <typename T> bool sameBytes(const T& a, const T& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Cells, connections 1..100, description and sample time of loop la of a and lb of b.
+inline bool sameLoop(const Project& a, int la, const Project& b, int lb) {
+  return sameBytes(a.Cells[la], b.Cells[lb]) &&
+         std::memcmp(&a.XWires[la][1], &b.XWires[lb][1], kWires * sizeof(TWire)) == 0 &&
+         std::memcmp(&a.YWires[la][1], &b.YWires[lb][1], kWires * sizeof(TWire)) == 0 &&
+         a.LoopText[la] == b.LoopText[lb] && a.LoopSampleTime[la] == b.LoopSampleTime[lb];
+}
+
+inline bool sameSignals(const SignalTables& a, const SignalTables& b) {
+  for (SignalGroup g : kAllGroups)
+    if (std::memcmp(a.group(g).data(), b.group(g).data(), a.group(g).size_bytes()) != 0) return false;
+  return true;
+}
+
+// Every table of two projects, byte for byte where they are records.
+inline void expectSameProject(const Project& a, const Project& b) {
+  EXPECT_TRUE(sameBytes(a.Cells, b.Cells) && sameBytes(a.XWires, b.XWires) && sameBytes(a.YWires, b.YWires));
+  EXPECT_EQ(std::tie(a.LoopText, a.LoopSampleTime, a.TextList, a.ErrorTexts, a.Modified, a.CurrentLoop),
+            std::tie(b.LoopText, b.LoopSampleTime, b.TextList, b.ErrorTexts, b.Modified, b.CurrentLoop));
+  EXPECT_TRUE(sameSignals(a.SignalDesc, b.SignalDesc) && sameSignals(a.SignalName, b.SignalName));
+  EXPECT_TRUE(sameBytes(a.FWert, b.FWert) && sameBytes(a.SwitchPrograms, b.SwitchPrograms) &&
+              sameBytes(a.ProjectData, b.ProjectData));
 }
 
 inline Bytes readBytes(const std::filesystem::path& path) {

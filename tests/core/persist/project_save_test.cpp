@@ -5,13 +5,10 @@
 #include "util/file_io.h"
 
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
-
-using namespace test;
 namespace fs = std::filesystem;
 
 class ProjectSaveTest : public ::testing::Test {
@@ -22,6 +19,9 @@ protected:
 
   bool exists(std::string_view name) const { return fs::exists(dir / name); }
   long entries() const { return std::distance(fs::directory_iterator(dir.path()), {}); }
+  static std::string cannotCreate(const fs::path& f) {
+    return "Datei \"" + f.string() + "\" kann nicht erstellt werden. ";
+  }
   std::string saveError(const fs::path& path) {
     p->Modified = true;
     return errorText([&] { saveProject(*p, path); });
@@ -44,26 +44,21 @@ TEST_F(ProjectSaveTest, ClearsErrorCodesInTheModelAndTheFile) {
   p->cell(4, 3, 3).error = -5;
   p->cell(120, 0, 0).error = -1; // also in empty cells of loops that are not written
   saveProject(*p, vtr);
-  EXPECT_EQ(p->cell(4, 3, 3).error, 0);
-  EXPECT_EQ(p->cell(120, 0, 0).error, 0);
+  EXPECT_EQ(std::tie(p->cell(4, 3, 3).error, p->cell(120, 0, 0).error), std::tuple(0, 0));
   EXPECT_EQ(readBytes(vtr)[12 + 2 + 26], 0);
 }
 
 TEST_F(ProjectSaveTest, FailingFileStopsTheFilesAfterIt) {
   fs::create_directory(dir / "anlage.desc");
-  const std::string msg = saveError(vtr);
-  EXPECT_EQ(msg.rfind("Datei \"" + (dir / "anlage.desc").string() + "\" kann nicht erstellt werden. ", 0), 0u) << msg;
-  EXPECT_TRUE(exists("anlage.vtr") && exists("anlage.uhr"));
-  EXPECT_FALSE(exists("anlage.txl"));
+  EXPECT_EQ(saveError(vtr).rfind(cannotCreate(dir / "anlage.desc"), 0), 0u);
+  EXPECT_TRUE(exists("anlage.vtr") && exists("anlage.uhr") && !exists("anlage.txl"));
   EXPECT_FALSE(p->Modified); // the control loops themselves were saved
 }
 
 TEST_F(ProjectSaveTest, FailingControlLoopFileKeepsModifiedAndWritesNothing) {
   const fs::path missing = dir / "fehlt" / "anlage.vtr";
-  const std::string msg = saveError(missing);
-  EXPECT_EQ(msg.rfind("Datei \"" + missing.string() + "\" kann nicht erstellt werden. ", 0), 0u) << msg;
-  EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(entries(), 0);
+  EXPECT_EQ(saveError(missing).rfind(cannotCreate(missing), 0), 0u);
+  EXPECT_TRUE(p->Modified && entries() == 0);
 }
 
 // A full disk, played by the file size limit: the half-written new file
@@ -75,17 +70,15 @@ TEST_F(ProjectSaveTest, FailedWriteKeepsThePreviousFile) {
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
   auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
+  rlimit small{1000, saved.rlim_max};
   setrlimit(RLIMIT_FSIZE, &small);
   const std::string msg = saveError(vtr);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
-  EXPECT_NE(msg.find("kann nicht erstellt werden"), std::string::npos) << msg;
+  EXPECT_EQ(msg.rfind(cannotCreate(vtr), 0), 0u);
   EXPECT_EQ(readBytes(vtr), old);
-  EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(entries(), 4); // no temporary file left behind
+  EXPECT_TRUE(p->Modified && entries() == 4); // no temporary file left behind
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

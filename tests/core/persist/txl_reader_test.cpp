@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
 
 // Entries are kept as stored, whatever the line end; reading over a longer
@@ -21,4 +21,4 @@ TEST(TxlReader, OneEntryPerLineReplacingTheList) {
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

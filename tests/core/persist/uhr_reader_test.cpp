@@ -3,12 +3,8 @@
 #include "persist/uhr_writer.h"
 #include "persist_test_util.h"
 
-#include <gtest/gtest.h>
-
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
-
-using namespace test;
 
 // Program 2, point 3: "Ein" Monday to Friday at 06:30.
 Bytes uhrImage(std::size_t size = 5120) {
@@ -19,14 +15,11 @@ Bytes uhrImage(std::size_t size = 5120) {
 
 TEST(UhrReader, ReadsTheBlockProgramByProgramAndCutsALongerFile) {
   SwitchProgramTable t = readUhr(uhrImage(5200), "x.uhr");
-  EXPECT_EQ(t[1][2].state, 1);
-  EXPECT_EQ(t[1][2].mask, 31);
-  EXPECT_EQ(t[1][2].hour, 6);
-  EXPECT_EQ(t[1][2].minute, 30);
+  EXPECT_EQ(std::tuple(t[1][2].state, t[1][2].mask, t[1][2].hour, t[1][2].minute), std::tuple(1, 31, 6, 30));
   EXPECT_FALSE(t[1][3].used());
   EXPECT_EQ(toBytes(writeUhr(t)), uhrImage());
   EXPECT_EQ(errorText([] { readUhr(uhrImage(5119), "x.uhr"); }), "Stream-Lesefehler");
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

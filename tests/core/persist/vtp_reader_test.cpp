@@ -3,12 +3,8 @@
 #include "persist/vtp_writer.h"
 #include "persist_test_util.h"
 
-#include <gtest/gtest.h>
-
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
-
-using namespace test;
 
 // Counted strings: length byte, then `max` character bytes each.
 Bytes vtpImage() {
@@ -29,11 +25,8 @@ TEST(VtpReader, FieldsAtTheirOffsetsAndBytesKeptAsRead) {
   Bytes img = vtpImage();
   img[20] = 0x7A; // after the 11 characters of the project name
   TProjectData d = readVtp(img, "x.vtp");
-  EXPECT_EQ(d.projectName.str(), "Schule Nord");
-  EXPECT_EQ(d.engineer.str(), "M\xFCller");
-  EXPECT_EQ(d.date.str(), "01.04.2009");
-  EXPECT_EQ(d.postalCode.str(), "12345");
-  EXPECT_EQ(d.town.str(), "Ort");
+  EXPECT_EQ(std::tuple(d.projectName.str(), d.engineer.str(), d.date.str(), d.postalCode.str(), d.town.str()),
+            std::tuple("Schule Nord", "M\xFCller", "01.04.2009", "12345", "Ort"));
   EXPECT_EQ(toBytes(writeVtp(d)), img);
   img.pop_back();
   EXPECT_EQ(errorText([&] { readVtp(img, "x.vtp"); }), "Stream-Lesefehler");
@@ -51,4 +44,4 @@ TEST(VtpReader, SaveCutsTooLongFields) {
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
 
 // Around the edges of the grid and of the 32-bit range, where a check that
@@ -48,4 +48,4 @@ TEST(WireTableCheck, RejectsExactlyTheUsedEndsOutsideTheGrid) {
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test
