@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace veltra::core {
 namespace {
 
@@ -70,12 +68,10 @@ TEST_F(ModuleOpsTest, NewModulesKeepTheirTextExceptSignalConstantAndClockModules
   EXPECT_EQ(created('J', 1).text.str(), "Z\xE4hler/Klappe"); // code page 1252
   EXPECT_EQ(created('B', 3, "aus Library").text.str(), "aus Library");
   TCell& e = created('E', 5, "alt");
-  EXPECT_EQ(e.text.str(), p->SignalDesc.text(SignalGroup::E, 1));
-  EXPECT_EQ(e.i32(0), 1);
+  EXPECT_EQ(std::tuple(e.text.str(), e.i32(0)), std::tuple(p->SignalDesc.text(SignalGroup::E, 1), 1));
   p->FWert[1] = 7.25;
   TCell& f = created('F', 7);
-  EXPECT_EQ(f.f64(8), 7.25);
-  EXPECT_EQ(f.text.str(), "Festwert 1");
+  EXPECT_EQ(std::tuple(f.f64(8), f.text.str()), std::tuple(7.25, "Festwert 1"));
   EXPECT_EQ(created('S', 9).text.str(), "Schaltuhr");
   p->SignalDesc.at(SignalGroup::S, 1)->assign("Verwaltung");
   EXPECT_EQ(created('S', 9).text.str(), "Verwaltung");
@@ -91,10 +87,8 @@ TEST_F(ModuleOpsTest, DeletingByALowerCellRemovesTheWholeModuleAndItsConnections
   deleteModule(*p, 4, 2);
   for (int r = 0; r < 3; ++r)
     EXPECT_TRUE(p->cell(1, 4, r).isEmpty());
-  EXPECT_TRUE(p->XWires[1][1].isFree());
-  EXPECT_TRUE(p->XWires[1][2].isFree());
-  EXPECT_EQ(p->cell(1, 1, 1).XA, 0);
-  EXPECT_EQ(p->cell(1, 8, 0).XE, 0);
+  EXPECT_TRUE(p->XWires[1][1].isFree() && p->XWires[1][2].isFree());
+  EXPECT_EQ(std::tuple(p->cell(1, 1, 1).XA, p->cell(1, 8, 0).XE), std::tuple(0, 0));
   EXPECT_FALSE(p->cell(1, 1, 1).isEmpty());
 }
 
@@ -107,8 +101,7 @@ TEST_F(ModuleOpsTest, DeletingAnEmptyCellOrADamagedModuleStaysInTheGrid) {
   c.height = 200;
   c.part = 1;
   deleteModule(*p, 2, 13);
-  EXPECT_TRUE(p->cell(1, 2, 13).isEmpty());
-  EXPECT_TRUE(p->cell(1, 2, 14).isEmpty());
+  EXPECT_TRUE(p->cell(1, 2, 13).isEmpty() && p->cell(1, 2, 14).isEmpty());
 }
 
 } // namespace

@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <memory>
 
 namespace veltra::core {
 namespace {
 
 namespace fs = std::filesystem;
+using G = SignalGroup;
 
 class ProjectTest : public ::testing::Test {
 protected:
@@ -35,18 +34,12 @@ TEST_F(ProjectTest, InitRKreiseEmptiesTheLoopsOnly) {
   p->TextList.push_back("a||=10101");
   p->ProjectData.projectName.assign("Schule");
   p->InitRKreise(VELTRA_PROGRAM_DIR);
-  EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(p->CurrentLoop, 1);
-  EXPECT_EQ(p->LoopText[17], " ");
-  EXPECT_EQ(p->LoopSampleTime[17], 10);
-  EXPECT_TRUE(p->loopIsEmpty(17));
-  EXPECT_TRUE(p->XWires[17][5].isFree());
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::M, 1), "Merker 1");
-  EXPECT_EQ(p->SignalName.text(SignalGroup::F, 7), "");
-  EXPECT_EQ(p->switchPoint(3, 2).mask, 5);
-  EXPECT_EQ(p->FWert[4], 2.5);
-  EXPECT_EQ(p->TextList.size(), 1u);
-  EXPECT_EQ(p->ProjectData.projectName.str(), "Schule");
+  EXPECT_EQ(std::tuple(p->Modified, p->CurrentLoop, p->LoopText[17], p->LoopSampleTime[17], p->loopIsEmpty(17),
+                       p->XWires[17][5].isFree(), p->SignalDesc.text(SignalGroup::M, 1),
+                       p->SignalName.text(SignalGroup::F, 7)),
+            std::tuple(true, 1, " ", 10, true, true, "Merker 1", ""));
+  EXPECT_EQ(std::tuple(p->switchPoint(3, 2).mask, p->FWert[4], p->TextList.size(), p->ProjectData.projectName.str()),
+            std::tuple(5, 2.5, 1u, "Schule"));
 }
 
 class SignalFileTest : public ::testing::Test {
@@ -77,12 +70,10 @@ TEST_F(SignalFileTest, ListsFillTheTables) {
   write("qsignale.TXT", q + "Q10"); // found whatever its letter case
   fs::remove(dir / "QSignale.txt");
   p->InitRKreise(dir);
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::E, 1), "Signal 1 mit sehr lan");
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::E, 256).substr(0, 10), "Signal 256");
-  EXPECT_EQ(p->SignalName.text(SignalGroup::E, 1), "");
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::Q, 10), "Q10");
-  EXPECT_EQ(p->SignalName.text(SignalGroup::Q, 10), "Q10");
-  EXPECT_EQ(p->SignalDesc.text(SignalGroup::Q, 11), "");
+  const SignalTables &d = p->SignalDesc, &n = p->SignalName;
+  EXPECT_EQ(std::tuple(d.text(G::E, 1), d.text(G::E, 256).substr(0, 10), n.text(G::E, 1)),
+            std::tuple("Signal 1 mit sehr lan", "Signal 256", ""));
+  EXPECT_EQ(std::tuple(d.text(G::Q, 10), n.text(G::Q, 10), d.text(G::Q, 11)), std::tuple("Q10", "Q10", ""));
 }
 
 TEST_F(SignalFileTest, MissingFileStopsTheResetAtThatFile) {
@@ -118,8 +109,7 @@ TEST_F(ProjectTest, GetNextNrReturnsLowestFreeOrZero) {
   p->CurrentLoop = 4;
   for (int n = 1; n <= kWires; ++n)
     p->XWires[4][n].src = {1, 1};
-  EXPECT_EQ(p->GetNextXNr(), 0);
-  EXPECT_EQ(p->GetNextYNr(), 1);
+  EXPECT_EQ(std::tuple(p->GetNextXNr(), p->GetNextYNr()), std::tuple(0, 1));
   p->XWires[4][100].clear();
   p->XWires[4][4].clear();
   EXPECT_EQ(p->GetNextXNr(), 4);
@@ -142,8 +132,7 @@ protected:
 TEST_F(ConnectionTest, AddDestinationFillsTheNextSlotUpToTwenty) {
   const TWire& w = p->XWires[2][1];
   EXPECT_EQ(std::make_tuple(w.src.col, w.src.row, w.dest[0].col, w.dest[1].row), std::make_tuple(1, 1, 4, 5));
-  EXPECT_EQ(p->cell(2, 1, 1).XA, 1);
-  EXPECT_EQ(p->cell(2, 4, 5).XE, 1);
+  EXPECT_EQ(std::tuple(p->cell(2, 1, 1).XA, p->cell(2, 4, 5).XE), std::tuple(1, 1));
   for (int k = 2; k < kDests; ++k)
     ASSERT_TRUE(addDestination(*p, 2, true, 1, 1, 1, 8, k % 15));
   EXPECT_FALSE(addDestination(*p, 2, true, 1, 1, 1, 8, 0));
@@ -153,18 +142,14 @@ TEST_F(ConnectionTest, AddDestinationFillsTheNextSlotUpToTwenty) {
 // removing the output, frees it.
 TEST_F(ConnectionTest, DetachingDestinationsAndOutputs) {
   p->LoescheXE(1, 4, 1);
-  EXPECT_TRUE(p->Modified);
-  EXPECT_EQ(p->cell(2, 4, 1).XE, 0);
-  EXPECT_EQ(p->XWires[2][1].dest[0].col, -1);
-  EXPECT_EQ(p->cell(2, 1, 1).XA, 1);
+  EXPECT_EQ(std::tuple(p->Modified, p->cell(2, 4, 1).XE, p->XWires[2][1].dest[0].col, p->cell(2, 1, 1).XA),
+            std::tuple(true, 0, -1, 1));
   p->LoescheXE(1, 4, 5);
-  EXPECT_TRUE(p->XWires[2][1].isFree());
-  EXPECT_EQ(p->cell(2, 1, 1).XA, 0);
+  EXPECT_TRUE(p->XWires[2][1].isFree() && p->cell(2, 1, 1).XA == 0);
   ASSERT_TRUE(addDestination(*p, 2, true, 1, 1, 1, 4, 1));
   ASSERT_TRUE(addDestination(*p, 2, true, 1, 1, 1, 4, 5));
   p->LoescheXA(1);
-  EXPECT_TRUE(p->XWires[2][1].isFree());
-  EXPECT_EQ(p->XWires[2][1].dest[1].col, -1);
+  EXPECT_TRUE(p->XWires[2][1].isFree() && p->XWires[2][1].dest[1].col == -1);
   EXPECT_EQ(p->cell(2, 1, 1).XA + p->cell(2, 4, 1).XE + p->cell(2, 4, 5).XE, 0);
 }
 
