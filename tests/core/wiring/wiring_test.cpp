@@ -87,11 +87,9 @@ TEST(FindPath, TargetWithOnlyClosedOrBlockedNeighboursIsReached) {
     testing::setRect(expected, 10, 20, 10, 10, {kWire, 5, 5, 0, 0});
     expected.at(10, 10).left = expected.at(20, 10).right = 0;
     EXPECT_TRUE(sameField(field, expected));
-    // Start on the target, or outside the field: nothing.
-    WireField free;
-    EXPECT_FALSE(wiring.FindPath(free, 10, 10, 10, 10, 5));
-    EXPECT_FALSE(wiring.FindPath(free, -1, 10, 20, 10, 5));
-    EXPECT_FALSE(wiring.FindPath(free, 10, 10, 75, 10, 5));
+    WireField free; // start on the target, or outside the field: nothing
+    for (auto [sx, tx] : {std::pair{10, 10}, {-1, 20}, {10, 75}})
+      EXPECT_FALSE(wiring.FindPath(free, sx, 10, tx, 10, 5)) << sx << " " << tx;
     EXPECT_TRUE(sameField(free, WireField{}));
   }
 }
@@ -102,8 +100,7 @@ TEST(WireRect, LoescheAndBelegeAreClippedToTheField) {
   TWiring::Belege(field, 70, 70, 10, 10); // sides stay
   EXPECT_EQ(field.at(73, 73), (TWireCell{kBlocked, 1, 2, 3, 4}));
   EXPECT_EQ(field.at(69, 74).state, kFree);
-  TWiring::Loesche(field, 70, 70, 0, 5); // empty and negative sizes do nothing
-  TWiring::Loesche(field, 70, 70, 5, -1);
+  TWiring::Loesche(field, 70, 70, 0, 5), TWiring::Loesche(field, 70, 70, 5, -1); // empty sizes do nothing
   EXPECT_EQ(field.at(73, 73).state, kBlocked);
   TWiring::Belege(field, -5, -5, 6, 6);
   EXPECT_EQ(field.at(0, 0).state, kBlocked);
