@@ -113,23 +113,18 @@ protected:
   std::unique_ptr<Project> m_project = std::make_unique<Project>();
 };
 
+// Without days nothing is stored; a state is stored as 0 or 1.
 TEST_F(SwitchProgramTest, AddUsesTheFirstFreePointAndMarksTheProjectChanged) {
-  EXPECT_EQ(usedSwitchPoints(p(), 5), 0);
-  EXPECT_EQ(addSwitchPoint(p(), 5, point(1, kMonday + kFriday, 7, 0)), 1);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(1, 0, 7, 0)), 0);
+  EXPECT_TRUE(isCleared(p().switchPoint(5, 1)));
+  EXPECT_FALSE(p().Modified);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(9, kMonday + kFriday, 7, 0)), 1);
   EXPECT_TRUE(p().Modified);
   EXPECT_EQ(addSwitchPoint(p(), 5, point(0, kSunday, 22, 15)), 2);
-  EXPECT_EQ(usedSwitchPoints(p(), 5), 2);
+  EXPECT_EQ(p().switchPoint(5, 1).state, 1);
   EXPECT_EQ(GetSKanal(p(), 5), (std::vector<std::string>{"Ein Mo______Fr____  07:00", "Aus ____________So  22:15"}));
-  EXPECT_EQ(usedSwitchPoints(p(), 4) + usedSwitchPoints(p(), 6), 0);
-}
-
-// Without days nothing is stored; a state is stored as 0 or 1.
-TEST_F(SwitchProgramTest, AddWithoutDaysStoresNothing) {
-  EXPECT_EQ(addSwitchPoint(p(), 1, point(1, 0, 7, 0)), 0);
-  EXPECT_TRUE(isCleared(p().switchPoint(1, 1)));
-  EXPECT_FALSE(p().Modified);
-  addSwitchPoint(p(), 1, point(9, kMonday, 0, 0));
-  EXPECT_EQ(p().switchPoint(1, 1).state, 1);
+  EXPECT_EQ(std::vector<int>({usedSwitchPoints(p(), 4), usedSwitchPoints(p(), 5), usedSwitchPoints(p(), 6)}),
+            std::vector<int>({0, 2, 0}));
 }
 
 TEST_F(SwitchProgramTest, TenPointsAtMostAndTheNextProgramNeverShows) {
