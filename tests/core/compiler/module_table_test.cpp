@@ -37,9 +37,11 @@ TEST_F(ModuleTableTest, EmptyProjectHasOnlyTheTimeSwitchBlock) {
 }
 
 // Loop 3, constant 7 at column 2 row 5 driving analog connection 4: bytes,
-// checksum and listing worked out by hand.
+// checksum and listing worked out by hand; the switch points fill 5120 bytes
+// without their padding and stay out of the checksum.
 TEST_F(ModuleTableTest, SingleConstantGivesTheExpectedBytesChecksumAndListing) {
-  p->switchPoint(2, 3) = {1, {0, 0, 0}, 5, 6, 7};
+  p->switchPoint(1, 1) = {1, {0xaa, 0xbb, 0xcc}, 1 + 4 + 32, 6, 5};
+  p->switchPoint(32, 10) = {0, {0xff, 0xff, 0xff}, 127, 23, 59};
   TCell& f = place(*p, 3, 2, 5, 'F');
   f.setI32(0, 7);
   f.setF64(8, 1.5); // 00 00 00 00 00 00 f8 3f
@@ -55,7 +57,11 @@ TEST_F(ModuleTableTest, SingleConstantGivesTheExpectedBytesChecksumAndListing) {
   EXPECT_EQ(r.tableLength, 5168);
   EXPECT_EQ(r.checksum, (TableChecksum{3 + 10 + 48 + 'F' + 37 + 36 + 7 + 204, 0, 0xf8, 0x3f}));
   EXPECT_TRUE(r.messages.empty());
-  EXPECT_EQ(dump(), "Modultabelle, 5168 Bytes\nSchaltuhren @0..5119\n  Programm 2 Punkt 3: Zustand 1 Tage 5 06:07\n"
+  EXPECT_EQ(slice(0, 32),
+            (Bytes{1, 0, 0, 0, 37, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(slice(5104, 16), (Bytes{0, 0, 0, 0, 127, 0, 0, 0, 23, 0, 0, 0, 59, 0, 0, 0}));
+  EXPECT_EQ(dump(), "Modultabelle, 5168 Bytes\nSchaltuhren @0..5119\n  Programm 1 Punkt 1: Zustand 1 Tage 37 06:05\n"
+                    "  Programm 32 Punkt 10: Zustand 0 Tage 127 23:59\n"
                     "@5120 Regelkreis 3 Abtastzeit 10 Länge 48\n  @5132 F Position 37 (Spalte 2 Zeile 5) Länge 36\n"
                     "    +000: 07 00 00 00 00 00 00 00 00 00 00 00 00 00 f8 3f\n    +016: cc 00 00 00 00 00 00 00\n"
                     "@5168 Ende\n");
@@ -98,18 +104,6 @@ TEST_F(ModuleTableTest, UnconnectedGateIsLeftOutButConnectedOneIsNot) {
   EXPECT_EQ(table.buffer()[5132], 'U');
   EXPECT_EQ(at(5132 + 12 + 16), 101);     // U out: digital 1 of loop 2
   EXPECT_EQ(at(5132 + 32 + 12 + 8), 101); // Q in
-}
-
-// The switch points fill 5120 bytes without padding and stay out of the checksum.
-TEST_F(ModuleTableTest, TimeSwitchBlockCarriesTheValuesButNoPaddingNorChecksum) {
-  place(*p, 1, 1, 0, 'K');
-  const TableChecksum without = compile().checksum;
-  p->switchPoint(1, 1) = {1, {0xaa, 0xbb, 0xcc}, 1 + 4 + 32, 6, 5};
-  p->switchPoint(32, 10) = {0, {0xff, 0xff, 0xff}, 127, 23, 59};
-  EXPECT_EQ(compile().checksum, without);
-  EXPECT_EQ(slice(0, 32),
-            (Bytes{1, 0, 0, 0, 37, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(slice(5104, 16), (Bytes{0, 0, 0, 0, 127, 0, 0, 0, 23, 0, 0, 0, 59, 0, 0, 0}));
 }
 
 // A busy project against a plain word-by-word sum of the bytes and the end
