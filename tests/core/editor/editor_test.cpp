@@ -55,6 +55,10 @@ protected:
     pointAt(toCol, toRow, 20);
   }
   TCell& cell(int col, int row) { return p->cell(p->CurrentLoop, col, row); }
+  // The connect tool's state and whether the rubber band shows.
+  std::pair<int, bool> band() const { return {ed.wireState(), ed.rubberBandVisible()}; }
+  // Rows of the first destinations of analog connections 1 and 2.
+  std::pair<int, int> destRows() const { return {p->XWires[1][1].dest[0].row, p->XWires[1][2].dest[0].row}; }
   // Rows from..to of a column as text: letter and part, "." when empty.
   std::string column(int col, int from, int to) {
     std::string s;
@@ -100,8 +104,7 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   clickAt(6, 2); // Q has a digital input only
   EXPECT_EQ(ed.wireState(), kCancelPending);
   pointAt(6, 2, 25);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
   EXPECT_TRUE(p->XWires[1][1].isFree());
   connect(1, 2, 3, 2);
   EXPECT_TRUE(cell(1, 2).XA == 1 && cell(3, 2).XE == 1 && p->XWires[1][1].dest[0].col == 3);
@@ -126,18 +129,15 @@ TEST_F(ConnectTest, GesturesThatConnectNothing) {
   clickAt(12, 12);
   EXPECT_EQ(ed.wireState(), kRubberBand);
   clickAt(12, 8); // E has no inputs
-  EXPECT_EQ(ed.wireState(), kRubberBand);
-  EXPECT_TRUE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kRubberBand, true}));
   ed.toolButton('0');
   EXPECT_EQ(ed.wireState(), kCancelPending);
   pointAt(11, 11);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
   clickAt(1, 2);
   pointAt(3, 3);
   ed.keyDown(EditorKey::Escape);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
 }
 
 // The cell half decides: the left half removes one input's end, the right
@@ -169,13 +169,11 @@ TEST_F(EditorTest, DragModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
   EXPECT_EQ(ed.wireState(), kDragging);
   pointAt(5, 6, 17, 17, true); // one row down
   EXPECT_EQ(column(5, 5, 7), ".B1B2");
-  EXPECT_EQ(p->XWires[1][1].dest[0].row, 6);
-  EXPECT_EQ(p->XWires[1][2].dest[0].row, 7);
+  EXPECT_EQ(destRows(), std::pair(6, 7));
   pointAt(5, 7, 17, 17, false); // released: the last step still moves
   EXPECT_EQ(ed.wireState(), kIdle);
   EXPECT_EQ(column(5, 5, 8), "..B1B2");
-  EXPECT_EQ(p->XWires[1][1].dest[0].row, 7);
-  EXPECT_EQ(p->XWires[1][2].dest[0].row, 8);
+  EXPECT_EQ(destRows(), std::pair(7, 8));
 }
 
 TEST_F(EditorTest, DragGrabbedByTheThirdCellTheModuleJumps) {
