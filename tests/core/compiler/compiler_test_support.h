@@ -18,8 +18,7 @@ namespace veltra::core::test_support {
 // A Project is about 15 MB: always on the heap.
 inline std::unique_ptr<Project> newProject() { return std::make_unique<Project>(); }
 
-// Places a module with its type's defaults; throws when the place is taken
-// or not allowed, so a mistake in a test's layout shows at once.
+// Places a module with its type's defaults; throws when the place is taken, so a layout slip shows at once.
 inline TCell& place(Project& p, int loop, int col, int row, char letter) {
   if (!placeModule(p, loop, col, row, letter)) throw std::logic_error(std::string("cannot place ") + letter);
   TCell& top = p.cell(loop, col, row);
@@ -31,13 +30,11 @@ inline void connect(Project& p, int loop, bool analog, int n, int srcCol, int sr
   if (!addDestination(p, loop, analog, n, srcCol, srcRow, dstCol, dstRow)) throw std::logic_error("cannot connect");
 }
 
-// A little-endian value of the table at `off`.
-template <class T> T valueAt(std::span<const std::uint8_t> b, std::size_t off) {
-  T v{};
+// The little-endian 32-bit value of the table at `off`.
+inline std::int32_t i32At(std::span<const std::uint8_t> b, std::size_t off) {
+  std::int32_t v{};
   std::memcpy(&v, b.data() + off, sizeof v);
   return v;
 }
-inline std::int32_t i32At(std::span<const std::uint8_t> b, std::size_t off) { return valueAt<std::int32_t>(b, off); }
-inline std::uint16_t u16At(std::span<const std::uint8_t> b, std::size_t off) { return valueAt<std::uint16_t>(b, off); }
 
 } // namespace veltra::core::test_support

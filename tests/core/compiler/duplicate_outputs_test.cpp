@@ -18,85 +18,61 @@ protected:
   // An analog output with number n at (col, row), fed by an E to its left.
   TCell& fedA(int loop, int col, int row, int n) {
     place(*p, loop, col - 2, row, 'E');
-    TCell& a = place(*p, loop, col, row, 'A');
-    a.setI32(0, n);
-    int wire = 1;
-    while (!p->XWires[loop][wire].isFree())
-      ++wire;
-    connect(*p, loop, true, wire, col - 2, row, col, row);
-    return a;
+    place(*p, loop, col, row, 'A').setI32(0, n);
+    connect(*p, loop, true, ++wires, col - 2, row, col, row);
+    return p->cell(loop, col, row);
   }
   // A digital output with number n at (col, row), fed by an I when `fed`.
-  TCell& q(int loop, int col, int row, int n, bool fed) {
-    TCell& out = place(*p, loop, col, row, 'Q');
-    out.setI32(0, n);
-    if (fed) {
-      place(*p, loop, col - 2, row, 'I');
-      connect(*p, loop, false, 1 + row, col - 2, row, col, row);
-    }
-    return out;
+  void q(int loop, int col, int row, int n, bool fed) {
+    place(*p, loop, col, row, 'Q').setI32(0, n);
+    if (fed) place(*p, loop, col - 2, row, 'I'), connect(*p, loop, false, 1 + row, col - 2, row, col, row);
   }
 
+  int wires = 0;
   std::unique_ptr<Project> p = newProject();
 };
 
-// Every later use of a number is marked and listed, the first is not; a
-// later check that passes clears no mark.
-TEST_F(DuplicateOutputTest, LaterUsesAreMarkedAndListed) {
+// Every later use of a number is marked and listed, the first is not, and no
+// table is made; a later check that passes clears no mark.
+TEST_F(DuplicateOutputTest, LaterUsesAreMarkedListedAndStopTheTableCommand) {
   TCell& first = fedA(1, 4, 0, 3);
   TCell& second = fedA(5, 4, 2, 3);
   TCell& third = fedA(5, 10, 0, 3);
   EXPECT_EQ(duplicateOutputLines(*p), (Lines{"Regelkreis: 5 Zeile: 1 Spalte: 11  Ausgang mehrfach belegt",
                                              "Regelkreis: 5 Zeile: 3 Spalte: 5  Ausgang mehrfach belegt"}));
   EXPECT_EQ(first.error, 0);
+  ModuleTable table;
+  TableCommandResult r = runTableCommand(*p, table);
+  EXPECT_FALSE(r.checkPassed || r.compile.has_value() || table.canBeWritten());
+  EXPECT_EQ(r.faultLines.size(), 2u);
+  EXPECT_EQ(second.i32(24), 0); // no connection field was filled
   second.setI32(0, 4);
   third.setI32(0, 5);
   EXPECT_EQ(duplicateOutputLines(*p), Lines{});
   EXPECT_EQ(second.error, -10);
-}
-
-TEST_F(DuplicateOutputTest, TableCommandListsInsteadOfGenerating) {
-  fedA(1, 4, 0, 3);
-  TCell& second = fedA(5, 4, 2, 3);
-  ModuleTable table;
-  TableCommandResult r = runTableCommand(*p, table);
-  EXPECT_FALSE(r.checkPassed || r.compile.has_value() || table.canBeWritten());
-  EXPECT_EQ(r.faultLines.size(), 1u);
-  EXPECT_EQ(second.i32(24), 0); // no connection field was filled
-  second.setI32(0, 4);
-  second.error = 0;
   r = runTableCommand(*p, table);
   EXPECT_TRUE(r.checkPassed && r.faultLines.empty());
   ASSERT_TRUE(r.compile.has_value());
   EXPECT_TRUE(r.compile->success);
-  EXPECT_EQ(second.i32(24), 401);
+  EXPECT_EQ(second.i32(24), 402);
 }
 
-// Unfed outputs take no part; analog and digital numbers are separate.
-TEST_F(DuplicateOutputTest, OnlyFedOutputsOfOneKindCount) {
+// Unfed outputs take no part; analog and digital numbers are separate;
+// numbers outside the table are skipped, but its ends 0 and 256 count.
+TEST_F(DuplicateOutputTest, OnlyFedOutputsOfOneKindInsideTheTableCount) {
   fedA(1, 4, 0, 12);
   q(1, 4, 3, 12, true);
   q(3, 4, 0, 12, false);
+  for (int row = 0; row < 4; ++row)
+    fedA(1, 8, row, row < 2 ? 300 : -1);
   EXPECT_TRUE(DoppelAusgaengePruefen(*p));
   q(2, 4, 3, 12, true);
+  for (int row = 0; row < 4; ++row)
+    fedA(1, 12, row, row < 2 ? 256 : 0);
   EXPECT_FALSE(DoppelAusgaengePruefen(*p));
-  EXPECT_EQ(p->cell(2, 4, 3).error, -10);
-  EXPECT_EQ(p->cell(3, 4, 0).error, 0);
-}
-
-TEST_F(DuplicateOutputTest, NumbersOutsideTheTableAreSkippedButItsEndsCount) {
-  fedA(1, 4, 0, 300);
-  fedA(1, 4, 1, 300);
-  fedA(1, 4, 2, -1);
-  fedA(1, 4, 3, -1);
-  EXPECT_TRUE(DoppelAusgaengePruefen(*p));
-  fedA(1, 8, 0, 256);
-  fedA(1, 8, 1, 256);
-  fedA(1, 12, 0, 0);
-  fedA(1, 12, 1, 0);
-  EXPECT_FALSE(DoppelAusgaengePruefen(*p));
-  EXPECT_EQ(p->cell(1, 8, 1).error, -10);
-  EXPECT_EQ(p->cell(1, 12, 1).error, -10);
+  EXPECT_EQ(std::vector<int>(
+                {p->cell(2, 4, 3).error, p->cell(3, 4, 0).error, p->cell(1, 12, 1).error, p->cell(1, 12, 3).error}),
+            std::vector<int>({-10, 0, -10, -10}));
 }
 
 // Row by row within a loop; a number without text gets a fallback; a long

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -13,19 +14,18 @@ namespace {
 
 using namespace test_support;
 using Bytes = std::vector<std::uint8_t>;
+using Lines = std::vector<std::string>;
 
 class ModuleTableTest : public ::testing::Test {
 protected:
+  CompileResult compile(int dataMemory = kDefaultDataMemorySize) { return table.ErzeugeModulTabelle(*p, dataMemory); }
+  std::int32_t at(std::size_t off) const { return i32At(table.buffer(), off); }
+  std::string dump() const { return dumpModuleTable(table.tableBytes()); }
+  Bytes slice(std::size_t off, std::size_t n) const {
+    return Bytes(table.buffer().begin() + off, table.buffer().begin() + off + n);
+  }
   std::unique_ptr<Project> p = newProject();
   ModuleTable table;
-
-  CompileResult compile(int dataMemorySize = kDefaultDataMemorySize) {
-    return table.ErzeugeModulTabelle(*p, dataMemorySize);
-  }
-  std::span<const std::uint8_t> buf() const { return table.buffer(); }
-  std::int32_t at(std::size_t off) const { return i32At(buf(), off); }
-  std::string dump() const { return dumpModuleTable(table.tableBytes()); }
-  Bytes slice(std::size_t off, std::size_t n) const { return Bytes(buf().begin() + off, buf().begin() + off + n); }
 };
 
 TEST_F(ModuleTableTest, EmptyProjectHasOnlyTheTimeSwitchBlock) {
@@ -33,95 +33,81 @@ TEST_F(ModuleTableTest, EmptyProjectHasOnlyTheTimeSwitchBlock) {
   EXPECT_FALSE(r.anythingWritten || r.success || table.canBeWritten());
   EXPECT_EQ(r.tableLength, 5120);
   EXPECT_EQ(r.checksum, (TableChecksum{0, 0, 0, 0}));
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Kein Regelkreis enthält Module; die Modultabelle ist leer."});
+  EXPECT_EQ(r.messages, Lines{"Kein Regelkreis enthält Module; die Modultabelle ist leer."});
 }
 
-// Loop 3, constant 7 at column 2 row 5 driving analog connection 4: every
-// byte of the loop block and the checksum are worked out by hand.
-TEST_F(ModuleTableTest, SingleConstantGivesTheExpectedBytesAndChecksum) {
+// Loop 3, constant 7 at column 2 row 5 driving analog connection 4: bytes,
+// checksum and listing worked out by hand; the switch points fill 5120 bytes
+// without their padding and stay out of the checksum.
+TEST_F(ModuleTableTest, SingleConstantGivesTheExpectedBytesChecksumAndListing) {
+  p->switchPoint(1, 1) = {1, {0xaa, 0xbb, 0xcc}, 1 + 4 + 32, 6, 5};
+  p->switchPoint(32, 10) = {0, {0xff, 0xff, 0xff}, 127, 23, 59};
   TCell& f = place(*p, 3, 2, 5, 'F');
   f.setI32(0, 7);
   f.setF64(8, 1.5); // 00 00 00 00 00 00 f8 3f
   f.XA = 4;         // where the connection goes does not matter to the table
   CompileResult r = compile();
   ASSERT_TRUE(r.success) << dump();
-  EXPECT_EQ(f.i32(16), 204);                                       // the field is filled in the model too
-  const Bytes expected = {3,    0, 0, 0, 10, 0, 0, 0, 48, 0, 0, 0, // loop header
-                          'F',  0, 0, 0, 37, 0, 0, 0, 36, 0, 0, 0, // entry header
-                          7,    0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0xf8, 0x3f, // number, value
-                          0xcc, 0, 0, 0, 0,  0, 0, 0, // connection 204, rest of the block
-                          0};                         // end marker
+  EXPECT_EQ(f.i32(16), 204); // the field is filled in the model too
+  const Bytes expected = {3,    0, 0, 0, 10, 0, 0, 0, 48, 0, 0, 0, 'F', 0, 0,    0,
+                          37,   0, 0, 0, 36, 0, 0, 0,                                  // headers
+                          7,    0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0,   0, 0xf8, 0x3f, // number, value
+                          0xcc, 0, 0, 0, 0,  0, 0, 0, 0};                              // connection, rest, end
   EXPECT_EQ(slice(5120, expected.size()), expected) << dump();
   EXPECT_EQ(r.tableLength, 5168);
   EXPECT_EQ(r.checksum, (TableChecksum{3 + 10 + 48 + 'F' + 37 + 36 + 7 + 204, 0, 0xf8, 0x3f}));
   EXPECT_TRUE(r.messages.empty());
+  EXPECT_EQ(slice(0, 32),
+            (Bytes{1, 0, 0, 0, 37, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(slice(5104, 16), (Bytes{0, 0, 0, 0, 127, 0, 0, 0, 23, 0, 0, 0, 59, 0, 0, 0}));
+  EXPECT_EQ(dump(), "Modultabelle, 5168 Bytes\nSchaltuhren @0..5119\n  Programm 1 Punkt 1: Zustand 1 Tage 37 06:05\n"
+                    "  Programm 32 Punkt 10: Zustand 0 Tage 127 23:59\n"
+                    "@5120 Regelkreis 3 Abtastzeit 10 Länge 48\n  @5132 F Position 37 (Spalte 2 Zeile 5) Länge 36\n"
+                    "    +000: 07 00 00 00 00 00 00 00 00 00 00 00 00 00 f8 3f\n    +016: cc 00 00 00 00 00 00 00\n"
+                    "@5168 Ende\n");
 }
 
-TEST_F(ModuleTableTest, WorkMemoryIsHandedOutInScanOrder) {
-  TCell& r = place(*p, 1, 1, 0, 'R');
-  TCell& d1 = place(*p, 1, 3, 0, 'D');
-  TCell& d2 = place(*p, 1, 3, 5, 'D');
-  r.setI32(48, 999); // stale values of an earlier run are replaced
-  CompileResult res = compile();
-  EXPECT_EQ(r.i32(48), 0);
-  EXPECT_EQ(d1.i32(20), 32);
-  EXPECT_EQ(d2.i32(20), 448);
-  EXPECT_EQ(res.workMemoryUsed, 32 + 416 + 416);
-  // R entry (68 bytes) first, then the two D entries (36 bytes).
-  EXPECT_EQ(at(5132 + 68 + 12 + 20), 32) << dump();
-  EXPECT_EQ(at(5132 + 68 + 36 + 12 + 20), 448) << dump();
-}
-
-TEST_F(ModuleTableTest, CellsAreVisitedColumnByColumnAndLoopByLoop) {
+// Column by column, then loop by loop; work memory handed out in that order,
+// stale values of an earlier run replaced.
+TEST_F(ModuleTableTest, CellsAndWorkMemoryGoInScanOrder) {
   place(*p, 2, 1, 0, 'G');
-  place(*p, 1, 5, 0, 'G');
-  place(*p, 1, 3, 14, 'G');
-  place(*p, 1, 3, 2, 'G');
-  compile();
-  // loop 1: (3,2), (3,14), (5,0); then loop 2: (1,0)
-  EXPECT_EQ(at(5120), 1);
-  EXPECT_EQ(at(5132 + 4), 3 * 16 + 2) << dump();
-  EXPECT_EQ(at(5132 + 36 + 4), 3 * 16 + 14) << dump();
-  EXPECT_EQ(at(5132 + 72 + 4), 5 * 16 + 0) << dump();
-  EXPECT_EQ(at(5132 + 108), 2) << dump();
-  EXPECT_EQ(at(5132 + 108 + 12 + 4), 1 * 16 + 0) << dump();
+  TCell& d2 = place(*p, 1, 5, 0, 'D');
+  TCell& d1 = place(*p, 1, 3, 14, 'D');
+  TCell& r = place(*p, 1, 3, 2, 'R');
+  r.setI32(48, 999);
+  EXPECT_EQ(compile().workMemoryUsed, 32 + 416 + 416);
+  EXPECT_EQ(std::vector<int>({r.i32(48), d1.i32(20), d2.i32(20)}), std::vector<int>({0, 32, 448}));
+  // R (68 bytes) at 5132, D (36) at 5200 and 5236, loop 2 at 5272.
+  for (auto [off, v] : {std::pair<std::size_t, int>{5120, 1},
+                        {5136, 3 * 16 + 2},
+                        {5204, 3 * 16 + 14},
+                        {5232, 32},
+                        {5240, 5 * 16},
+                        {5268, 448},
+                        {5272, 2},
+                        {5288, 16}})
+    EXPECT_EQ(at(off), v) << off << dump();
 }
 
+// A loop whose only module is passed over still gets its header.
 TEST_F(ModuleTableTest, UnconnectedGateIsLeftOutButConnectedOneIsNot) {
+  p->LoopSampleTime[2] = 30;
   place(*p, 2, 1, 0, 'U');
-  EXPECT_EQ(compile().tableLength, 5120 + 12) << dump();
+  CompileResult r = compile();
+  EXPECT_TRUE(r.anythingWritten && r.success);
+  EXPECT_EQ(r.tableLength, 5132);
+  EXPECT_EQ(slice(5120, 13), (Bytes{2, 0, 0, 0, 30, 0, 0, 0, 12, 0, 0, 0, 0}));
   place(*p, 2, 3, 0, 'Q');
   connect(*p, 2, false, 1, 1, 0, 3, 0);
   compile();
-  EXPECT_EQ(u16At(buf(), 5120 + 8), 12 + 32 + 28) << dump();
-  EXPECT_EQ(buf()[5132], 'U');
+  EXPECT_EQ(at(5128), 12 + 32 + 28) << dump();
+  EXPECT_EQ(table.buffer()[5132], 'U');
   EXPECT_EQ(at(5132 + 12 + 16), 101);     // U out: digital 1 of loop 2
   EXPECT_EQ(at(5132 + 32 + 12 + 8), 101); // Q in
 }
 
-TEST_F(ModuleTableTest, LoopWithOnlyAPassedOverInputStillGetsItsHeader) {
-  p->LoopSampleTime[7] = 30;
-  place(*p, 7, 0, 0, 'I');
-  CompileResult r = compile();
-  EXPECT_TRUE(r.anythingWritten && r.success);
-  EXPECT_EQ(r.tableLength, 5132);
-  EXPECT_EQ(slice(5120, 13), (Bytes{7, 0, 0, 0, 30, 0, 0, 0, 12, 0, 0, 0, 0}));
-}
-
-// The switch points fill 5120 bytes without padding and stay out of the checksum.
-TEST_F(ModuleTableTest, TimeSwitchBlockCarriesTheValuesButNoPaddingNorChecksum) {
-  place(*p, 1, 1, 0, 'K');
-  const TableChecksum without = compile().checksum;
-  p->switchPoint(1, 1) = {1, {0xaa, 0xbb, 0xcc}, 1 + 4 + 32, 6, 5};
-  p->switchPoint(32, 10) = {0, {0xff, 0xff, 0xff}, 127, 23, 59};
-  EXPECT_EQ(compile().checksum, without);
-  EXPECT_EQ(slice(0, 16), (Bytes{1, 0, 0, 0, 37, 0, 0, 0, 6, 0, 0, 0, 5, 0, 0, 0}));
-  EXPECT_EQ(slice(5104, 16), (Bytes{0, 0, 0, 0, 127, 0, 0, 0, 23, 0, 0, 0, 59, 0, 0, 0}));
-  EXPECT_EQ(slice(16, 16), Bytes(16, 0));
-}
-
-// A busy project, checked against a straightforward word-by-word sum of the
-// file bytes and the end marker; compiling again gives the same bytes.
+// A busy project against a plain word-by-word sum of the bytes and the end
+// marker; compiling again gives the same bytes.
 TEST_F(ModuleTableTest, ChecksumMatchesAnIndependentSum) {
   for (int loop : {1, 2, 50, 200}) {
     p->LoopSampleTime[loop] = 10 * loop;
@@ -135,16 +121,16 @@ TEST_F(ModuleTableTest, ChecksumMatchesAnIndependentSum) {
   }
   CompileResult r = compile();
   ASSERT_TRUE(r.success);
+  const auto length = static_cast<std::size_t>(r.tableLength);
   TableChecksum sum{};
-  for (std::size_t word = 0; word < 4; ++word)
-    for (std::size_t off = 5120 + word; off <= static_cast<std::size_t>(r.tableLength); off += 4)
-      sum[word] += buf()[off];
+  for (std::size_t off = 5120; off <= length; ++off)
+    sum[off % 4] += table.buffer()[off];
   EXPECT_EQ(r.checksum, sum);
   EXPECT_EQ(table.BuildChecksum(*p), sum);
-  EXPECT_EQ(buf()[static_cast<std::size_t>(r.tableLength)], 0);
-  const Bytes first(buf().begin(), buf().end());
+  EXPECT_EQ(table.buffer()[length], 0);
+  const Bytes first = slice(0, table.buffer().size());
   compile();
-  EXPECT_EQ(Bytes(buf().begin(), buf().end()), first);
+  EXPECT_EQ(slice(0, table.buffer().size()), first);
 }
 
 TEST_F(ModuleTableTest, UnconnectedPortGetsZeroEvenWhenAnEarlierRunFilledIt) {
@@ -152,15 +138,12 @@ TEST_F(ModuleTableTest, UnconnectedPortGetsZeroEvenWhenAnEarlierRunFilledIt) {
   TCell& a = place(*p, 2, 2, 0, 'A');
   connect(*p, 2, true, 1, 0, 0, 2, 0);
   compile();
-  ASSERT_EQ(e.i32(24), 101);
-  ASSERT_EQ(a.i32(24), 101);
+  ASSERT_TRUE(e.i32(24) == 101 && a.i32(24) == 101);
   p->CurrentLoop = 2;
   p->LoescheXA(1);
   compile();
-  EXPECT_EQ(e.i32(24), 0);
-  EXPECT_EQ(a.i32(24), 0);
-  EXPECT_EQ(at(5132 + 12 + 24), 0) << dump();
-  EXPECT_EQ(at(5132 + 44 + 12 + 24), 0) << dump();
+  EXPECT_TRUE(e.i32(24) == 0 && a.i32(24) == 0);
+  EXPECT_TRUE(at(5132 + 12 + 24) == 0 && at(5132 + 44 + 12 + 24) == 0) << dump();
 }
 
 TEST_F(ModuleTableTest, WorkMemoryBeyondTheDataMemoryIsReportedButTheTableStands) {
@@ -171,85 +154,53 @@ TEST_F(ModuleTableTest, WorkMemoryBeyondTheDataMemoryIsReportedButTheTableStands
   EXPECT_FALSE(r.success);
   EXPECT_TRUE(r.workMemoryExceeded && table.canBeWritten());
   EXPECT_EQ(r.tableLength, 5120 + 12 + 36);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"Der Arbeitsspeicher der Steuerung reicht nicht: die Module "
-                                                 "brauchen 416 Bytes, der Datenspeicher hat 415 Bytes."});
+  EXPECT_EQ(r.messages, Lines{"Der Arbeitsspeicher der Steuerung reicht nicht: die Module brauchen 416 Bytes, der "
+                              "Datenspeicher hat 415 Bytes."});
 }
 
-// Cells as a damaged file may hold them: nothing may be read or written
-// outside the grid or the table.
+// Cells as a damaged file may hold them: nothing read or written outside the
+// grid or the table; connection numbers outside the loop's range become zero.
 TEST_F(ModuleTableTest, DamagedCellsStayInsideTheirTables) {
-  // An R whose top cell is on the last row: rows 2 and 3 lie below the grid.
-  TCell& r = p->cell(1, 1, 14);
+  TCell& r = p->cell(1, 1, 14); // an R on the last row: rows 2 and 3 lie below the grid
   r.letter = 'R';
   r.height = 200;
   r.part = 1;
   r.XE = 5;
   r.setI32(36, 555);
-  // Parts that are not 1 and letters that are no module are passed over.
-  p->cell(1, 3, 0).letter = 'K';
+  p->cell(1, 3, 0).letter = 'K'; // parts other than 1 and letters that are no module are passed over
   p->cell(1, 3, 0).part = 7;
   p->cell(1, 5, 0).letter = 0xff;
   p->cell(1, 7, 0).letter = 'k';
-  CompileResult res = compile();
-  ASSERT_TRUE(res.success) << dump();
-  EXPECT_EQ(res.tableLength, 5120 + 12 + 68) << dump();
-  EXPECT_EQ(r.i32(32), 5);
-  EXPECT_EQ(r.i32(36), 0);
-  EXPECT_EQ(r.i32(40), 0);
-}
-
-TEST_F(ModuleTableTest, ConnectionNumbersOutsideTheLoopRangeBecomeZero) {
   TCell& b = place(*p, 3, 1, 0, 'B');
   b.XE = 150; // would name connection 50 of loop 4
   p->cell(3, 1, 1).XE = -3;
   b.XA = INT32_MAX;
-  CompileResult r = compile();
-  EXPECT_TRUE(r.success);
-  EXPECT_EQ(b.i32(16) | b.i32(20) | b.i32(24), 0);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"3 Anschluss/Anschlüsse mit ungültiger Verbindungsnummer wurden als "
-                                                 "unbelegt übernommen (zuerst Regelkreis 3, Zeile 1, Spalte 2: 150)."});
+  CompileResult res = compile();
+  ASSERT_TRUE(res.success) << dump();
+  EXPECT_EQ(res.tableLength, 5120 + 12 + 68 + 12 + 44) << dump();
+  EXPECT_EQ(std::vector<int>({r.i32(32), r.i32(36), r.i32(40), b.i32(16) | b.i32(20) | b.i32(24)}),
+            std::vector<int>({5, 0, 0, 0}));
+  EXPECT_EQ(res.messages, Lines{"3 Anschluss/Anschlüsse mit ungültiger Verbindungsnummer wurden als unbelegt "
+                                "übernommen (zuerst Regelkreis 3, Zeile 1, Spalte 2: 150)."});
 }
 
 // Two entries of every type: header, params block and work memory as the
-// catalogue gives them (whose sizes are checked by hand there).
-TEST_F(ModuleTableTest, EntriesOfEveryTypeFollowTheCatalogue) {
-  for (const ModuleType& t : allModuleTypes()) {
-    SCOPED_TRACE(t.letter);
-    p->clearLoop(1);
-    TCell& first = place(*p, 1, 1, 0, t.letter);
-    TCell& second = place(*p, 1, 1, 5, t.letter);
-    first.YA = 1; // inputs and gates need a driven output to be compiled
-    second.YA = 2;
-    CompileResult r = compile();
-    ASSERT_TRUE(r.success);
-    const int length = t.entryLength();
-    EXPECT_EQ(r.tableLength, 5120 + 12 + 2 * length) << dump();
-    EXPECT_EQ(u16At(buf(), 5128), 12 + 2 * length);
-    EXPECT_EQ(slice(5132, 4), (Bytes{static_cast<std::uint8_t>(t.letter), 0, 0, 0}));
-    EXPECT_EQ(at(5132 + 8), length);
-    EXPECT_EQ(at(5132 + length + 4), 1 * 16 + 5);
-    EXPECT_EQ(slice(5132 + 12, static_cast<std::size_t>(length - 12)), Bytes(first.params, first.params + length - 12));
-    EXPECT_EQ(r.workMemoryUsed, 2 * t.workSize);
-    if (t.workOffset >= 0) {
-      EXPECT_EQ(second.i32(t.workOffset), t.workSize);
-    }
-  }
-}
-
-// Where each port's row field goes in the params block, written down by hand
-// from the controller's entry layouts: kind, row and offset per port.
+// catalogue gives them; each port's row field lands, as a global number, in
+// the connection field written down here by hand from the controller's entry
+// layouts (kind, row, offset per port).
 struct TypePorts {
   char letter;
   const char* ports;
 };
-class PortFieldTest : public ModuleTableTest, public ::testing::WithParamInterface<TypePorts> {};
+class EntryLayoutTest : public ModuleTableTest, public ::testing::WithParamInterface<TypePorts> {};
 
-// The row field of each port lands, as a global number, in its field.
-TEST_P(PortFieldTest, RowFieldLandsInItsConnectionField) {
-  const TypePorts& t = GetParam();
+TEST_P(EntryLayoutTest, EntriesAndConnectionFieldsFollowTheLayout) {
+  const ModuleType& t = *moduleType(GetParam().letter);
   TCell& top = place(*p, 4, 1, 0, t.letter);
+  TCell& second = place(*p, 4, 1, 5, t.letter);
+  second.YA = 2;                                      // inputs and gates need a driven output to be compiled
   std::vector<std::pair<int, std::int32_t>> expected; // offset, global number
-  std::istringstream in(t.ports);
+  std::istringstream in(GetParam().ports);
   std::string kind;
   for (int row = 0, offset = 0; in >> kind >> row >> offset;) {
     TCell& c = p->cell(4, 1, row - 1);
@@ -257,8 +208,20 @@ TEST_P(PortFieldTest, RowFieldLandsInItsConnectionField) {
     (kind == "XE" ? c.XE : kind == "XA" ? c.XA : kind == "YE" ? c.YE : c.YA) = n;
     expected.emplace_back(offset, 300 + n);
   }
-  ASSERT_EQ(moduleType(t.letter)->ports.size(), expected.size());
-  compile();
+  ASSERT_EQ(t.ports.size(), expected.size());
+  CompileResult r = compile();
+  ASSERT_TRUE(r.success);
+  const int length = t.entryLength();
+  EXPECT_EQ(r.tableLength, 5120 + 12 + 2 * length) << dump();
+  EXPECT_EQ(at(5128), 12 + 2 * length);
+  const auto l = static_cast<std::uint8_t>(length);
+  EXPECT_EQ(slice(5132, 12), (Bytes{static_cast<std::uint8_t>(t.letter), 0, 0, 0, 16, 0, 0, 0, l, 0, 0, 0}));
+  EXPECT_EQ(at(5132 + length + 4), 16 + 5);
+  EXPECT_EQ(slice(5132 + 12, static_cast<std::size_t>(length - 12)), Bytes(top.params, top.params + length - 12));
+  EXPECT_EQ(r.workMemoryUsed, 2 * t.workSize);
+  if (t.workOffset >= 0) {
+    EXPECT_EQ(second.i32(t.workOffset), t.workSize);
+  }
   for (auto [offset, n] : expected) {
     EXPECT_EQ(top.i32(offset), n) << offset;
     EXPECT_EQ(at(5132 + 12 + static_cast<std::size_t>(offset)), n) << offset;
@@ -291,8 +254,31 @@ const TypePorts kTypePorts[] = {{'A', "XE 1 24 XA 1 28"},
                                 {'X', "YE 1 4 YE 2 8 YA 1 12"},
                                 {'Y', "XE 1 0 XE 2 4 YE 3 8 XA 1 12"},
                                 {'Z', "XE 1 24 YA 1 28"}};
-INSTANTIATE_TEST_SUITE_P(AllTypes, PortFieldTest, ::testing::ValuesIn(kTypePorts),
+INSTANTIATE_TEST_SUITE_P(AllTypes, EntryLayoutTest, ::testing::ValuesIn(kTypePorts),
                          [](const auto& info) { return std::string(1, info.param.letter); });
+
+// Broken structure is named; whatever the bytes, the listing reads only what
+// it was given (the address sanitizer sees any stray read).
+TEST(ModuleTableDump, NamesBrokenStructureAndSurvivesRandomBytes) {
+  std::vector<std::uint8_t> b(5120 + 12 + 12, 0);
+  b[3] = 0x7f; // padding of the first switch point
+  b[5120 + 8] = 24;
+  b[5132] = 'K';
+  b[5132 + 8] = 99; // entry longer than its block
+  const std::string d = dumpModuleTable(b);
+  EXPECT_NE(d.find("Zustand 0 Tage 0 00:00 FÜLLBYTES 00 00 7f"), std::string::npos) << d;
+  EXPECT_NE(d.find("Eintragslänge passt nicht in den Block"), std::string::npos) << d;
+  b[5120 + 8] = 200;
+  EXPECT_NE(dumpModuleTable(b).find("Blocklänge passt nicht in die Tabelle"), std::string::npos);
+  std::mt19937 rng(11);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::uint8_t> r(rng() % 5400);
+    for (auto& v : r)
+      v = static_cast<std::uint8_t>(rng() % 4 == 0 ? rng() : 0);
+    if (r.size() > 5130) r[5128] = static_cast<std::uint8_t>(rng() % 64);
+    EXPECT_FALSE(dumpModuleTable(r).empty());
+  }
+}
 
 } // namespace
 } // namespace veltra::core

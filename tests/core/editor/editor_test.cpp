@@ -19,8 +19,7 @@ public:
   bool askYesNo(const std::string& q) override {
     questions.push_back(q);
     const bool a = answers.empty() || answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return a;
+    return answers.empty() ? a : (answers.pop_front(), a);
   }
   void openModuleDialog(char letter) override { dialogs.push_back(letter); }
   void openTextDialog(int, int, int) override {}
@@ -46,14 +45,8 @@ protected:
   void pointAt(int col, int row, int dx = 17, int dy = 17, bool held = false) {
     ed.mouseMove(35 * col + dx, 35 * row + dy, held);
   }
-  void clickAt(int col, int row, int dx = 17) {
-    pointAt(col, row, dx);
-    ed.click();
-  }
-  void place(char letter, int col, int row) {
-    ed.toolButton(letter);
-    clickAt(col, row);
-  }
+  void clickAt(int col, int row, int dx = 17) { pointAt(col, row, dx), ed.click(); }
+  void place(char letter, int col, int row) { ed.toolButton(letter), clickAt(col, row); }
   // One connect gesture; the next movement completes it.
   void connect(int fromCol, int fromRow, int toCol, int toRow) {
     clickAt(fromCol, fromRow);
@@ -62,6 +55,17 @@ protected:
     pointAt(toCol, toRow, 20);
   }
   TCell& cell(int col, int row) { return p->cell(p->CurrentLoop, col, row); }
+  // The connect tool's state and whether the rubber band shows.
+  std::pair<int, bool> band() const { return {ed.wireState(), ed.rubberBandVisible()}; }
+  // Rows of the first destinations of analog connections 1 and 2.
+  std::pair<int, int> destRows() const { return {p->XWires[1][1].dest[0].row, p->XWires[1][2].dest[0].row}; }
+  // Rows from..to of a column as text: letter and part, "." when empty.
+  std::string column(int col, int from, int to) {
+    std::string s;
+    for (int r = from; r <= to; ++r)
+      s += cell(col, r).isEmpty() ? "." : static_cast<char>(cell(col, r).letter) + std::to_string(cell(col, r).part);
+    return s;
+  }
 
   std::unique_ptr<Project> p = std::make_unique<Project>();
   FakeHost host;
@@ -94,23 +98,13 @@ protected:
   }
 };
 
-TEST_F(ConnectTest, RubberBandFollowsThePointerFromTheSourceEdge) {
-  clickAt(1, 2);
-  EXPECT_EQ(ed.wireState(), kSourceChosen);
-  pointAt(2, 4, 5, 6);
-  EXPECT_TRUE(ed.rubberBandVisible());
-  EXPECT_EQ(std::vector<int>({ed.rubberStart().x, ed.rubberStart().y, ed.rubberEnd().x, ed.rubberEnd().y}),
-            std::vector<int>({70, 88, 75, 146}));
-}
-
 TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   clickAt(1, 2);
   pointAt(5, 2);
   clickAt(6, 2); // Q has a digital input only
   EXPECT_EQ(ed.wireState(), kCancelPending);
   pointAt(6, 2, 25);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
   EXPECT_TRUE(p->XWires[1][1].isFree());
   connect(1, 2, 3, 2);
   EXPECT_TRUE(cell(1, 2).XA == 1 && cell(3, 2).XE == 1 && p->XWires[1][1].dest[0].col == 3);
@@ -119,30 +113,31 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   EXPECT_EQ(p->GetNextXNr(), 2);
 }
 
-// An empty cell or a module without inputs keeps the rubber band; the
-// connect button cancels at the next movement, Escape at once.
+// The rubber band starts at the source's edge; an empty cell or a module
+// without inputs keeps it; the connect button cancels at the next movement,
+// Escape at once.
 TEST_F(ConnectTest, GesturesThatConnectNothing) {
   clickAt(9, 3); // the second row of B has no output
   EXPECT_EQ(ed.wireState(), kIdle);
   place('E', 12, 8);
   ed.toolButton('0');
   clickAt(1, 2);
-  pointAt(2, 2);
+  EXPECT_EQ(ed.wireState(), kSourceChosen);
+  pointAt(2, 4, 5, 6);
+  EXPECT_EQ(std::vector<int>({ed.rubberStart().x, ed.rubberStart().y, ed.rubberEnd().x, ed.rubberEnd().y}),
+            std::vector<int>({70, 88, 75, 146}));
   clickAt(12, 12);
   EXPECT_EQ(ed.wireState(), kRubberBand);
   clickAt(12, 8); // E has no inputs
-  EXPECT_EQ(ed.wireState(), kRubberBand);
-  EXPECT_TRUE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kRubberBand, true}));
   ed.toolButton('0');
   EXPECT_EQ(ed.wireState(), kCancelPending);
   pointAt(11, 11);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
   clickAt(1, 2);
   pointAt(3, 3);
   ed.keyDown(EditorKey::Escape);
-  EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_FALSE(ed.rubberBandVisible());
+  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
 }
 
 // The cell half decides: the left half removes one input's end, the right
@@ -173,31 +168,23 @@ TEST_F(EditorTest, DragModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
   pointAt(5, 5, 17, 17, true); // press and start dragging
   EXPECT_EQ(ed.wireState(), kDragging);
   pointAt(5, 6, 17, 17, true); // one row down
-  EXPECT_EQ(cell(5, 6).part, 1);
-  EXPECT_EQ(cell(5, 7).part, 2);
-  EXPECT_TRUE(cell(5, 5).isEmpty());
-  EXPECT_EQ(p->XWires[1][1].dest[0].row, 6);
-  EXPECT_EQ(p->XWires[1][2].dest[0].row, 7);
+  EXPECT_EQ(column(5, 5, 7), ".B1B2");
+  EXPECT_EQ(destRows(), std::pair(6, 7));
   pointAt(5, 7, 17, 17, false); // released: the last step still moves
   EXPECT_EQ(ed.wireState(), kIdle);
-  EXPECT_EQ(cell(5, 7).part, 1);
-  EXPECT_EQ(p->XWires[1][1].dest[0].row, 7);
-  EXPECT_EQ(p->XWires[1][2].dest[0].row, 8);
+  EXPECT_EQ(column(5, 5, 8), "..B1B2");
+  EXPECT_EQ(destRows(), std::pair(7, 8));
 }
 
 TEST_F(EditorTest, DragGrabbedByTheThirdCellTheModuleJumps) {
   place('R', 4, 2);
   ed.toolButton('2');
   pointAt(4, 4, 17, 17, true); // the press over the third cell starts the drag
-  EXPECT_EQ(cell(4, 2).part, 1);
+  EXPECT_EQ(column(4, 2, 4), "R1R2R3");
   pointAt(4, 4, 18, 17, true); // the first movement puts the top cell under the pointer
-  EXPECT_EQ(cell(4, 4).part, 1);
-  EXPECT_EQ(cell(4, 6).part, 3);
-  EXPECT_TRUE(cell(4, 2).isEmpty());
+  EXPECT_EQ(column(4, 2, 6), "..R1R2R3");
   pointAt(4, 5, 17, 17, true);
-  EXPECT_EQ(cell(4, 5).part, 1);
-  EXPECT_EQ(cell(4, 7).part, 3);
-  EXPECT_TRUE(cell(4, 2).isEmpty());
+  EXPECT_EQ(column(4, 2, 7), "...R1R2R3");
 }
 
 TEST_F(EditorTest, DragNoMoveOntoOccupiedCellsOrPastTheBottom) {
@@ -246,21 +233,14 @@ TEST_F(EditorTest, DeleteKeyEmptiesTheLoopButKeepsItsTexts) {
   EXPECT_EQ(ed.wireField()[20][10].state, kFree);
 }
 
-TEST_F(EditorTest, LoopNumberIsReadLeniently) {
-  EXPECT_EQ(ed.edNumChange("12abc").loop, 12);
-  EXPECT_EQ(p->CurrentLoop, 12);
-  for (const char* bad : {"0", "201", "abc"}) {
-    auto r = ed.edNumChange(bad);
-    EXPECT_FALSE(r.valid) << bad;
-    EXPECT_EQ(r.loop, 1) << bad;
-  }
-}
-
-TEST_F(EditorTest, SampleTimeIsRoundedWhenEditedNotWhenShown) {
+// Loop number read leniently; sample time rounded when edited, not when
+// shown; an empty description (" ") changes nothing.
+TEST_F(EditorTest, LoopFieldsAreCheckedAndSetModifiedOnlyWhenChanged) {
   p->LoopSampleTime[1] = 15; // as read from a file
   ed.rebuild();
-  EXPECT_EQ(p->LoopSampleTime[1], 15);
+  ed.descriptionEdited(" ");
   EXPECT_FALSE(p->Modified);
+  EXPECT_EQ(p->LoopSampleTime[1], 15);
   EXPECT_EQ(ed.edZeitChange("5").state, Editor::SampleTimeState::TooSmall);
   EXPECT_EQ(p->LoopSampleTime[1], 15);
   EXPECT_EQ(ed.edZeitChange("x").state, Editor::SampleTimeState::NotANumber);
@@ -271,14 +251,16 @@ TEST_F(EditorTest, SampleTimeIsRoundedWhenEditedNotWhenShown) {
   EXPECT_EQ(ed.edZeitExit("3").text, "10");
   EXPECT_EQ(p->LoopSampleTime[1], 10);
   EXPECT_EQ(ed.edZeitExit("").text, "10");
-}
-
-TEST_F(EditorTest, DescriptionEditSetsModified) {
-  ed.descriptionEdited(" "); // what an empty description holds
-  EXPECT_FALSE(p->Modified);
+  p->Modified = false;
   ed.descriptionEdited("Heizkreis Nord");
   EXPECT_TRUE(p->Modified);
   EXPECT_EQ(p->LoopText[1], "Heizkreis Nord");
+  EXPECT_EQ(ed.edNumChange("12abc").loop, 12);
+  EXPECT_EQ(p->CurrentLoop, 12);
+  for (const char* bad : {"0", "201", "abc"}) {
+    auto r = ed.edNumChange(bad);
+    EXPECT_TRUE(!r.valid && r.loop == 1) << bad;
+  }
 }
 
 TEST_F(EditorTest, DataEntryOfAConstantKeepsAllModulesOfItsNumberAligned) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -50,16 +51,12 @@ TEST_P(CatalogueType, FieldsLieInsideTheBlockWithoutOverlap) {
     claim(f.offset, f.type == FieldType::F64 ? 8 : (f.type == FieldType::I32 ? 4 : 1), std::string(f.name));
   for (const PortDef& p : t->ports) {
     claim(p.offset, 4, std::string(p.printLabel));
-    EXPECT_GE(p.row, 1);
-    EXPECT_LE(p.row, t->height);
+    EXPECT_TRUE(p.row >= 1 && p.row <= t->height) << p.printLabel;
   }
   if (t->workOffset >= 0) claim(t->workOffset, 4, "work memory");
-  if (t->flagOffset >= 0) {
-    bool isU8Param = false;
-    for (const ParamDef& f : t->params)
-      isU8Param |= f.offset == t->flagOffset && f.type == FieldType::U8;
-    EXPECT_TRUE(isU8Param);
-  }
+  EXPECT_TRUE(t->flagOffset < 0 || std::any_of(t->params.begin(), t->params.end(), [&](const ParamDef& f) {
+                return f.offset == t->flagOffset && f.type == FieldType::U8;
+              }));
 }
 
 TEST_P(CatalogueType, PortsArePrintedRowByRowInputsFirst) {
@@ -111,12 +108,10 @@ TEST(LimitReference, BoundariesBetweenNumberConstantAndAuxiliary) {
   for (Row r : {Row{32501, LimitSource::F, 1},
                 {32600, LimitSource::F, 100},
                 {32601, LimitSource::H, 1},
-                {32856, LimitSource::H, 256}}) {
-    EXPECT_EQ(decodeLimit(r.code).source, r.source) << r.code;
-    EXPECT_EQ(decodeLimit(r.code).value, r.value) << r.code;
-  }
-  EXPECT_EQ(decodeLimit(32500).source, LimitSource::Number);
-  EXPECT_EQ(decodeLimit(-32700).source, LimitSource::Number);
+                {32856, LimitSource::H, 256},
+                {32500, LimitSource::Number, 32500},
+                {-32700, LimitSource::Number, -32700}})
+    EXPECT_TRUE(decodeLimit(r.code).source == r.source && decodeLimit(r.code).value == r.value) << r.code;
   EXPECT_EQ(encodeLimitF(3), 32503);
   EXPECT_EQ(encodeLimitH(256), 32856);
 }

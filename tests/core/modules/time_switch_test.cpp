@@ -47,12 +47,10 @@ TEST_P(TimeSwitchRoundTrip, LineReadsBackToItsPoint) {
     std::uint8_t readState = 99;
     std::int32_t readMask = -1;
     GetWTFromString(line, readState, readMask);
-    EXPECT_EQ(readState, state) << line;
-    EXPECT_EQ(readMask, mask) << line;
+    EXPECT_TRUE(readState == state && readMask == mask) << line;
     if (mask == 0) continue;
     std::int32_t h = -1, m = -1;
-    EXPECT_TRUE(GetTimeFromString(line, h, m)) << line;
-    EXPECT_TRUE(h == hour && m == minute) << line;
+    EXPECT_TRUE(GetTimeFromString(line, h, m) && h == hour && m == minute) << line;
   }
 }
 
@@ -62,11 +60,9 @@ TEST(TimeSwitchText, ReadingLooksAnywhereInTheLine) {
   std::uint8_t state = 0;
   std::int32_t mask = 0;
   GetWTFromString("So Ein Mo", state, mask);
-  EXPECT_EQ(state, 1);
-  EXPECT_EQ(mask, kMonday | kSunday);
+  EXPECT_TRUE(state == 1 && mask == (kMonday | kSunday)) << int(state) << " " << mask;
   GetWTFromString("", state, mask);
-  EXPECT_EQ(state, 0);
-  EXPECT_EQ(mask, 0);
+  EXPECT_TRUE(state == 0 && mask == 0) << int(state) << " " << mask;
 }
 
 struct TimeCase {
@@ -84,8 +80,7 @@ TEST_P(TimeSwitchTime, ReadsOnlyInsideTheLine) {
   std::memcpy(bytes.get(), line.data(), line.size());
   std::int32_t h = -1, m = -1;
   EXPECT_EQ(GetTimeFromString(std::string_view(bytes.get(), line.size()), h, m), GetParam().ok);
-  EXPECT_EQ(h, GetParam().hour);
-  EXPECT_EQ(m, GetParam().minute);
+  EXPECT_EQ(std::pair(h, m), std::pair(GetParam().hour, GetParam().minute));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TimeSwitchTime,
@@ -98,9 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, TimeSwitchTime,
 class SwitchProgramTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    m_project = std::make_unique<Project>();
-    std::memset(&m_project->SwitchPrograms, 0, sizeof m_project->SwitchPrograms);
-    m_project->Modified = false;
+    std::memset(&p().SwitchPrograms, 0, sizeof p().SwitchPrograms);
+    p().Modified = false;
   }
   Project& p() { return *m_project; }
   // Points 1..n of `program` with hour = point number.
@@ -116,26 +110,21 @@ protected:
     return h;
   }
 
-  std::unique_ptr<Project> m_project;
+  std::unique_ptr<Project> m_project = std::make_unique<Project>();
 };
 
+// Without days nothing is stored; a state is stored as 0 or 1.
 TEST_F(SwitchProgramTest, AddUsesTheFirstFreePointAndMarksTheProjectChanged) {
-  EXPECT_EQ(usedSwitchPoints(p(), 5), 0);
-  EXPECT_EQ(addSwitchPoint(p(), 5, point(1, kMonday + kFriday, 7, 0)), 1);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(1, 0, 7, 0)), 0);
+  EXPECT_TRUE(isCleared(p().switchPoint(5, 1)));
+  EXPECT_FALSE(p().Modified);
+  EXPECT_EQ(addSwitchPoint(p(), 5, point(9, kMonday + kFriday, 7, 0)), 1);
   EXPECT_TRUE(p().Modified);
   EXPECT_EQ(addSwitchPoint(p(), 5, point(0, kSunday, 22, 15)), 2);
-  EXPECT_EQ(usedSwitchPoints(p(), 5), 2);
+  EXPECT_EQ(p().switchPoint(5, 1).state, 1);
   EXPECT_EQ(GetSKanal(p(), 5), (std::vector<std::string>{"Ein Mo______Fr____  07:00", "Aus ____________So  22:15"}));
-  EXPECT_EQ(usedSwitchPoints(p(), 4) + usedSwitchPoints(p(), 6), 0);
-}
-
-// Without days nothing is stored; a state is stored as 0 or 1.
-TEST_F(SwitchProgramTest, AddWithoutDaysStoresNothing) {
-  EXPECT_EQ(addSwitchPoint(p(), 1, point(1, 0, 7, 0)), 0);
-  EXPECT_TRUE(isCleared(p().switchPoint(1, 1)));
-  EXPECT_FALSE(p().Modified);
-  addSwitchPoint(p(), 1, point(9, kMonday, 0, 0));
-  EXPECT_EQ(p().switchPoint(1, 1).state, 1);
+  EXPECT_EQ(std::vector<int>({usedSwitchPoints(p(), 4), usedSwitchPoints(p(), 5), usedSwitchPoints(p(), 6)}),
+            std::vector<int>({0, 2, 0}));
 }
 
 TEST_F(SwitchProgramTest, TenPointsAtMostAndTheNextProgramNeverShows) {

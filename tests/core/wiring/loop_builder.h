@@ -1,8 +1,7 @@
 #pragma once
 
 // Control loops for the router's tests and benchmarks: modules placed by the
-// editor's rules, connections between real catalogue ports. Header-only, so
-// that the benchmark program can use it too.
+// editor's rules, connections between real catalogue ports.
 
 #include "model/connection_ops.h"
 #include "model/module_ops.h"

@@ -20,7 +20,6 @@ constexpr int kLoop = 3;
 
 class LoopWiringTest : public ::testing::TestWithParam<RouterKind> {
 protected:
-  // One project (15 MB of tables) for the whole suite.
   static void SetUpTestSuite() { s_project = std::make_unique<Project>(); }
   static void TearDownTestSuite() { s_project.reset(); }
   LoopWiringTest() : p(*s_project), wiring(GetParam()) { p.clearLoop(kLoop); }
@@ -117,9 +116,7 @@ TEST_P(LoopWiringTest, DestinationSlotsAsAFileMayHoldThem) {
   place(2, 3, 'E');
   place(4, 3, 'A');
   auto wire = [](TWire& w, TWireEnd src, std::initializer_list<TWireEnd> dests) {
-    w.clear();
-    w.src = src;
-    std::copy(dests.begin(), dests.end(), w.dest);
+    w.clear(), w.src = src, std::copy(dests.begin(), dests.end(), w.dest);
   };
   wire(p.XWires[kLoop][4], {15, 3}, {{4, 3}});
   wire(p.XWires[kLoop][5], {2, -1}, {{4, 3}});

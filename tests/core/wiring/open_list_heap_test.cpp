@@ -11,25 +11,9 @@
 namespace veltra::core {
 namespace {
 
-// Equal f: index 0 first, then the highest index; a popped node's place goes
-// to the last node, which thereby moves to the front of the ties.
-TEST(OpenListHeap, TiesFollowTheListOrder) {
-  auto heap = std::make_unique<OpenListHeap>();
-  for (auto [node, f] : {std::pair{1, 3}, {2, 7}, {3, 7}, {4, 9}, {5, 7}})
-    heap->push(node, f);
-  EXPECT_EQ(heap->popClosest(), 1);
-  EXPECT_EQ(heap->listIndex(5), 0);
-  EXPECT_EQ(heap->popClosest(), 5);
-  EXPECT_EQ(heap->popClosest(), 3); // 4 has 9; of 2 (index 1) and 3 (2) the higher index
-  heap->push(6, 7);
-  heap->lower(4, 7); // keeps its index 0
-  for (int node : {4, 6, 2})
-    EXPECT_EQ(heap->popClosest(), node);
-  EXPECT_TRUE(heap->empty());
-}
-
 // Random runs against the plain open list, with few distinct f values so
-// that almost every choice is a tie.
+// that almost every choice is a tie: of equal f, index 0 first, then the
+// highest index; a popped node's place goes to the last node.
 TEST(OpenListHeap, AgreesWithThePlainListOnRandomRuns) {
   struct Entry {
     int node, f;

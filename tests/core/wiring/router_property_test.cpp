@@ -27,10 +27,9 @@ std::uint64_t runSeed() {
   return (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
 }
 
-// Moderate loops (the literal router's cost grows with the square of the
-// searched area): mostly small ones with near connections; some walled into
-// channels, where far lines fail again and again (the fast router's memory
-// of failed searches); a few fuller ones with longer lines.
+// Moderate loops (the literal router is slow): mostly small with near lines;
+// some walled into channels, where far lines fail again and again (the fast
+// router's memory of failed searches); a few fuller ones with longer lines.
 LoopShape randomShape(std::mt19937_64& rng, int run) {
   LoopShape s;
   const int kind = run % 20;

@@ -36,10 +36,15 @@ TEST_P(FindeWegCheckTest, FailingChecksChangeNothing) {
   belege(field, {{10, 10, 5}, {30, 10, 5}, {70, 40, 5}, {0, 40, 5}});
   if (c.prepare) c.prepare(field);
   const WireField before = field;
-  TWiring wiring;
-  EXPECT_EQ(wiring.FindeWeg(field, c.x1, c.y1, c.x2, c.y2, 7), c.expected);
-  EXPECT_TRUE(sameField(field, before));
+  for (RouterKind kind : kRouters) {
+    TWiring wiring(kind);
+    EXPECT_EQ(wiring.FindeWeg(field, c.x1, c.y1, c.x2, c.y2, 7), c.expected);
+    EXPECT_TRUE(sameField(field, before));
+  }
 }
+
+// The input (30, 42) walled in; a failed search removes its own contacts.
+void wallIn(WireField& f) { belege(f, {{30, 40, 5}, {28, 42, 1}, {29, 41, 1}, {29, 43, 1}}); }
 
 // Modules over 10..14 x 10..14 (output (14, 12)), 30..34 x 10..14 (input
 // (30, 12)), 70..74 x 40..44 and 0..4 x 40..44.
@@ -53,27 +58,17 @@ const CheckCase kCheckCases[] = {
     {"TargetOnLeftEdge", 14, 12, 0, 42, nullptr, 4},
     {"PointsOutsideField", -3, 80, 75, -1, nullptr, 4},
     {"ExtremeCoordinates", 2147483647, -2147483647 - 1, -2147483647 - 1, 2147483647, nullptr, 4},
+    {"NoPath", 14, 12, 30, 42, wallIn, kWegNoPath},
+    // ... and keeps the line of an earlier destination of the same connection.
+    {"NoPathAfterALineOfTheSameConnection", 14, 12, 30, 42,
+     [](WireField& f) {
+       wallIn(f);
+       EXPECT_EQ(TWiring().FindeWeg(f, 14, 12, 30, 12, 7), kWegOk);
+     },
+     kWegNoPath},
 };
 INSTANTIATE_TEST_SUITE_P(Checks, FindeWegCheckTest, ::testing::ValuesIn(kCheckCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// A failed search removes its own contacts but keeps the line of an earlier
-// destination of the same connection.
-TEST(FindeWeg, FailedRouteLeavesTheFieldAsItWas) {
-  for (RouterKind kind : kRouters) {
-    TWiring wiring(kind);
-    WireField field;
-    // The input (30, 42) is walled in.
-    belege(field, {{10, 10, 5}, {30, 10, 5}, {30, 40, 5}, {28, 42, 1}, {29, 41, 1}, {29, 43, 1}});
-    const WireField empty = field;
-    EXPECT_EQ(wiring.FindeWeg(field, 14, 12, 30, 42, 7), kWegNoPath);
-    EXPECT_TRUE(sameField(field, empty));
-    ASSERT_EQ(wiring.FindeWeg(field, 14, 12, 30, 12, 7), kWegOk);
-    const WireField afterFirst = field;
-    EXPECT_EQ(wiring.FindeWeg(field, 14, 12, 30, 42, 7), kWegNoPath);
-    EXPECT_TRUE(sameField(field, afterFirst));
-  }
-}
 
 TEST(FindPath, TargetWithOnlyClosedOrBlockedNeighboursIsReached) {
   for (RouterKind kind : kRouters) {
@@ -87,11 +82,9 @@ TEST(FindPath, TargetWithOnlyClosedOrBlockedNeighboursIsReached) {
     testing::setRect(expected, 10, 20, 10, 10, {kWire, 5, 5, 0, 0});
     expected.at(10, 10).left = expected.at(20, 10).right = 0;
     EXPECT_TRUE(sameField(field, expected));
-    // Start on the target, or outside the field: nothing.
-    WireField free;
-    EXPECT_FALSE(wiring.FindPath(free, 10, 10, 10, 10, 5));
-    EXPECT_FALSE(wiring.FindPath(free, -1, 10, 20, 10, 5));
-    EXPECT_FALSE(wiring.FindPath(free, 10, 10, 75, 10, 5));
+    WireField free; // start on the target, or outside the field: nothing
+    for (auto [sx, tx] : {std::pair{10, 10}, {-1, 20}, {10, 75}})
+      EXPECT_FALSE(wiring.FindPath(free, sx, 10, tx, 10, 5)) << sx << " " << tx;
     EXPECT_TRUE(sameField(free, WireField{}));
   }
 }
@@ -102,8 +95,7 @@ TEST(WireRect, LoescheAndBelegeAreClippedToTheField) {
   TWiring::Belege(field, 70, 70, 10, 10); // sides stay
   EXPECT_EQ(field.at(73, 73), (TWireCell{kBlocked, 1, 2, 3, 4}));
   EXPECT_EQ(field.at(69, 74).state, kFree);
-  TWiring::Loesche(field, 70, 70, 0, 5); // empty and negative sizes do nothing
-  TWiring::Loesche(field, 70, 70, 5, -1);
+  TWiring::Loesche(field, 70, 70, 0, 5), TWiring::Loesche(field, 70, 70, 5, -1); // empty sizes do nothing
   EXPECT_EQ(field.at(73, 73).state, kBlocked);
   TWiring::Belege(field, -5, -5, 6, 6);
   EXPECT_EQ(field.at(0, 0).state, kBlocked);
