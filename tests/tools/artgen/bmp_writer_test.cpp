@@ -27,8 +27,7 @@ TEST(BmpWriter, HeaderAndRowsBottomUpInBlueGreenRedWithZeroPadding) {
                                                           {30, 0}, {34, 24}, {38, 3780}, {42, 3780}, {46, 0}, {50, 0}};
   for (const auto& [at, value] : fields)
     EXPECT_EQ(testing::le32(b, at), value) << "offset " << at;
-  EXPECT_EQ(testing::le16(b, 26), 1u);  // planes
-  EXPECT_EQ(testing::le16(b, 28), 24u); // bits per pixel
+  EXPECT_TRUE(testing::le16(b, 26) == 1u && testing::le16(b, 28) == 24u); // planes, bits per pixel
   // The first stored row is the bottom one (y = 1): blue, green, red.
   const std::vector<std::uint8_t> row1(b.begin() + 54, b.begin() + 66), row0(b.begin() + 66, b.end());
   EXPECT_EQ(row1, (std::vector<std::uint8_t>{200, 101, 10, 200, 101, 11, 200, 101, 12, 0, 0, 0}));
