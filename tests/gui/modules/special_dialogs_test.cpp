@@ -55,12 +55,6 @@ private:
     return l;
   }
 
-  void showProgram(std::initializer_list<core::TSwitchPoint> points) {
-    for (const core::TSwitchPoint& p : points)
-      core::addSwitchPoint(*m_bench->project, 4, p);
-    m_dialog->GetSKanal(4);
-  }
-
 private slots:
   void initTestCase() { veltra::test::quietOffscreenWarnings(); }
   void init() {
@@ -83,7 +77,8 @@ private slots:
       click(sp->onButton());
       sp->spHour()->setValue(7);
     });
-    showProgram({point(core::kSaturday, 8, 30)});
+    core::addSwitchPoint(*m_bench->project, 4, point(core::kSaturday, 8, 30));
+    m_dialog->GetSKanal(4);
     m_dialog->lbZeit()->setCurrentRow(0);
     withPointDialog(m_dialog->btChange(), [](SwitchPointDialog* sp) {
       QVERIFY(sp->onButton()->isChecked() && sp->spHour()->value() == 7);
