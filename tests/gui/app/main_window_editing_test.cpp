@@ -1,6 +1,4 @@
-// Editing through the main window's own controls: tool buttons, clicks and
-// pointer moves on the grid, keys over the grid and the loop fields. The
-// rules themselves are the editor's; here the window must pass them on.
+// The window passes tool buttons, grid pointer moves, keys and loop fields on to the editor.
 
 #include "app/main_window_harness.h"
 #include "gui_test_registry.h"
@@ -58,8 +56,8 @@ private slots:
     h->clickCell(1, 12);
     for (int k = 0; k < 3; ++k)
       QVERIFY(cell(1, 12 + k).letter == 'R' && cell(1, 12 + k).part == k + 1);
-    QCOMPARE(h->dialogs().calls.size(), size_t{1});
-    QVERIFY(h->dialogs().calls[0].letter == 'R' && h->dialogs().calls[0].col == 1 && h->dialogs().calls[0].row == 12);
+    const auto& calls = h->dialogs().calls;
+    QVERIFY(calls.size() == 1 && calls[0].letter == 'R' && calls[0].col == 1 && calls[0].row == 12);
     QVERIFY(h->project().Modified);
     QVERIFY(!h->window().libraryLoadAction()->isEnabled()); // libraries load into an empty loop only
     place('R', 3, 13);                                      // would reach below the grid
@@ -67,8 +65,7 @@ private slots:
     QCOMPARE(h->dialogs().calls.size(), size_t{1});
   }
 
-  // The connection is stored at the next move; the rubber band shows
-  // meanwhile and the routed line is drawn in red tiles for analog.
+  // Stored at the next move; the rubber band shows meanwhile, the analog line in red tiles.
   void connectGestureDrawsTheConnection() {
     place('E', 1, 2);
     place('A', 3, 2);
@@ -104,15 +101,14 @@ private slots:
     h->moveToCell(5, 6, true);
     h->release(35 * 5 + 17, 35 * 6 + 17);
     h->moveToCell(5, 6);
-    QVERIFY(cell(5, 5).isEmpty());
-    QVERIFY(cell(5, 6).letter == 'B' && cell(5, 6).part == 1 && cell(5, 7).part == 2 && cell(5, 6).XE == 1);
+    QVERIFY(cell(5, 5).isEmpty() && cell(5, 6).letter == 'B' && cell(5, 6).part == 1 && cell(5, 7).part == 2 &&
+            cell(5, 6).XE == 1);
     QCOMPARE(h->project().XWires[1][1].dest[0].row, 6);
     h->moveToCell(5, 9); // without the button nothing drags
     QCOMPARE(cell(5, 6).letter, 'B');
   }
 
-  // Block and module deletion ask first and obey the answer;
-  // the block shows hatched while the question is asked.
+  // Deleting a block or a module asks first and obeys; the block shows hatched meanwhile.
   void deletionAsksAndObeysTheAnswer() {
     h->toolButton('9');
     h->clickCell(4, 6);
@@ -122,8 +118,8 @@ private slots:
     h->clickCell(2, 5); // corners in any order
     QCOMPARE(h->ui().questions, QStringList{"Bereich löschen?"});
     QVERIFY(blueAtQuestion > 100);
-    QCOMPARE(blueInBlock(), 0);
     h->ui().onAsk = nullptr;
+    QCOMPARE(blueInBlock(), 0);
     place('R', 3, 10); // rows 10..12: its top cell is in the block
     h->toolButton('9');
     h->clickCell(2, 10);
@@ -166,8 +162,7 @@ private slots:
     QCOMPARE(h->ui().questions, QStringList{"Modul löschen?"});
     QVERIFY(cell(3, 2).isEmpty());
 
-    // Away from the grid a letter goes to the focused field and Delete
-    // clears nothing.
+    // Away from the grid a letter goes to the focused field and Delete clears nothing.
     h->project().LoopText[1] = "Kessel";
     h->cursorAway();
     h->window().edZeit()->setFocus();
@@ -176,8 +171,7 @@ private slots:
     QVERIFY(cell(1, 2).letter == 'E' && h->project().LoopText[1] == "Kessel");
     h->cursorToCell(8, 8);
     h->key(Qt::Key_Delete);
-    QVERIFY(h->project().loopIsEmpty(1));
-    QVERIFY(h->window().libraryLoadAction()->isEnabled());
+    QVERIFY(h->project().loopIsEmpty(1) && h->window().libraryLoadAction()->isEnabled());
   }
 
   void loopNumberFieldIsLenientAndMarksBadNumbers() {
@@ -190,11 +184,8 @@ private slots:
       QTest::keyClicks(ed, text);
     };
     type("12abc");
-    QCOMPARE(h->project().CurrentLoop, 12);
-    QVERIFY(ed->styleSheet().isEmpty());
-    QCOMPARE(h->window().description()->toPlainText(), QString("Heizkreis"));
-    QCOMPARE(h->window().edZeit()->text(), QString("60"));
-    QCOMPARE(upDown->value(), 12);
+    QVERIFY(h->project().CurrentLoop == 12 && ed->styleSheet().isEmpty() && upDown->value() == 12);
+    QVERIFY(h->window().description()->toPlainText() == "Heizkreis" && h->window().edZeit()->text() == "60");
     for (const char* bad : {"0", "201"}) {
       type(bad);
       QCOMPARE(h->project().CurrentLoop, 1);
@@ -203,8 +194,7 @@ private slots:
     type("7");
     QVERIFY(h->project().CurrentLoop == 7 && ed->styleSheet().isEmpty());
     upDown->stepUp();
-    QCOMPARE(h->project().CurrentLoop, 8);
-    QCOMPARE(ed->text(), QString("8"));
+    QVERIFY(h->project().CurrentLoop == 8 && ed->text() == "8");
   }
 };
 

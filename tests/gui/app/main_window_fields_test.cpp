@@ -1,12 +1,18 @@
-// The fields beside the grid: description, sample time, and what the
-// program's own refills do to Modified.
+// The fields beside the grid (description, sample time, what the program's
+// own refills do to Modified) and the settings in "VTR.INI".
 
 #include "app/main_window_harness.h"
 #include "gui_test_registry.h"
 
+#include "app/settings_dialog.h"
+
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,16 +26,6 @@ class MainWindowFieldsTest : public QObject {
   std::unique_ptr<WindowHarness> h;
   QTemporaryDir m_dir;
 
-  // Saves loop 1 with E, description "Kessel" and sample time 60.
-  void saveKessel() {
-    h->toolButton('E');
-    h->clickCell(1, 1);
-    h->project().LoopText[1] = "Kessel";
-    h->project().LoopSampleTime[1] = 60;
-    h->ui().saveNames = {m_dir.filePath("p.vtr")};
-    h->window().SpeichernNeuClick();
-  }
-
 private slots:
   void init() { h = std::make_unique<WindowHarness>(); }
   void cleanup() {
@@ -38,8 +34,8 @@ private slots:
     h.reset();
   }
 
-  // Typing sets Modified; the program's refills (another loop, a redraw, a
-  // load) do not, nor rewrite a stored sample time of 15.
+  // The program's refills (another loop, a redraw, a load) neither set Modified nor rewrite a
+  // stored sample time of 15; a field focused while loading shows the loaded project.
   void onlyTheEngineerSetsModified() {
     QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt"));
     h->project().LoopText[5] = "L\xfc"
@@ -49,26 +45,13 @@ private slots:
     QCOMPARE(h->window().description()->toPlainText(), QString::fromUtf8("Lüftung"));
     h->window().edNum()->setText("1");
     h->window().ZeichneAlles();
-    QCOMPARE(h->window().edZeit()->text(), QString("15"));
-    QCOMPARE(h->project().LoopSampleTime[1], 15);
-    QVERIFY(!h->project().Modified);
-    saveKessel();
-    h->project().LoopText[1] = "anders";
-    h->project().Modified = false;
-    h->ui().openNames = {m_dir.filePath("p.vtr")};
-    h->window().LadenNeuClick();
-    QCOMPARE(h->window().description()->toPlainText(), QString("Kessel"));
-    QVERIFY(!h->project().Modified);
-    h->window().description()->selectAll();
-    QTest::keyClicks(h->window().description(), "Kessel 2");
-    QCOMPARE(h->project().LoopText[1], std::string("Kessel 2"));
-    QVERIFY(h->project().Modified);
-  }
-
-  // The engineer was typing in a field, then loads from the menu: the field
-  // keeps the focus and shows the loaded project.
-  void aFocusedFieldStillShowsTheLoadedProject() {
-    saveKessel();
+    QVERIFY(h->window().edZeit()->text() == "15" && h->project().LoopSampleTime[1] == 15 && !h->project().Modified);
+    h->toolButton('E');
+    h->clickCell(1, 1);
+    h->project().LoopText[1] = "Kessel";
+    h->project().LoopSampleTime[1] = 60;
+    h->ui().saveNames = {m_dir.filePath("p.vtr")};
+    h->window().SpeichernNeuClick();
     QVERIFY(h->showActive());
     h->cursorAway();
     h->window().description()->setFocus();
@@ -77,20 +60,19 @@ private slots:
     h->ui().answers = {false};
     h->ui().openNames = {m_dir.filePath("p.vtr")};
     h->window().LadenNeuClick();
-    QVERIFY(h->window().description()->hasFocus());
+    QVERIFY(h->window().description()->hasFocus() && !h->project().Modified);
     QTest::keyClicks(h->window().description(), "!");
     QCOMPARE(h->project().LoopText[1], std::string("!Kessel")); // typed into the loaded text
+    QVERIFY(h->project().Modified);
     h->window().edZeit()->setFocus();
     QCOMPARE(h->window().edZeit()->text(), QString("60"));
     h->ui().answers = {false};
     WindowHarness::whenModal([](QWidget* w) { w->close(); });
     h->window().Neu1Click();
-    QCOMPARE(h->window().edZeit()->text(), QString("10"));
-    QCOMPARE(h->window().description()->toPlainText(), QString(" "));
+    QVERIFY(h->window().edZeit()->text() == "10" && h->window().description()->toPlainText() == " ");
   }
 
-  // Stored while typing, the text rounded when leaving; a bad text is a
-  // German message and leaves the time.
+  // Stored while typing, rounded when leaving; a bad text is a German message and leaves the time.
   void typedSampleTimesAreRoundedAndCheckedOnLeaving() {
     QLineEdit* ed = h->window().edZeit();
     ed->setFocus();
@@ -130,14 +112,70 @@ private slots:
         QVERIFY2(std::abs(r.center().x() - (g.left() + offset)) <= 1, qPrintable(l->text()));
     }
     QVERIFY(rows == 15 && columns == 15);
-    // No control covers another (the help panel once ran into the label of
-    // the measurement interval).
+    // No control covers another (the help panel once ran into the interval's label).
     const QList<QWidget*> controls = h->window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* a : controls)
       for (QWidget* b : controls)
         if (a != b && a->isVisibleTo(&h->window()) && b->isVisibleTo(&h->window()))
           QVERIFY2(!a->geometry().intersects(b->geometry()),
                    qPrintable(a->objectName() + "/" + a->property("text").toString() + " and " + b->objectName()));
+  }
+
+  // Shows the file's flags ("True" is not "true"), writes all four also without "Ok"; the tip follows.
+  void theDialogWritesTheFourFlags() {
+    h->programDir().writeIni("[TOOLTIPS]\r\nBeschreibung=True\r\n[GRAPHIK]\r\nTexte=true\r\n");
+    h->toolButton('R');
+    h->clickCell(3, 3);
+    h->project().cell(1, 3, 3).text.assign("Regler");
+    h->moveToCell(3, 3);
+    QVERIFY(h->grid()->toolTip().isEmpty()); // all parts off
+    bool sawDescription = true, sawTexts = false;
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<SettingsDialog*>(w);
+      QVERIFY(d != nullptr);
+      sawDescription = d->cbDescription->isChecked();
+      sawTexts = d->cbTexts->isChecked();
+      for (QCheckBox* b : {d->cbParameters, d->cbCrossRef, d->cbTexts})
+        QTest::mouseClick(b, Qt::LeftButton);
+      QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
+    });
+    h->window().EinstellungenClick();
+    QVERIFY(!sawDescription && sawTexts);
+    const QString ini = h->programDir().iniText();
+    for (const char* line : {"Beschreibung=false", "Parameter=true", "Querverweis=true", "Texte=false"})
+      QVERIFY2(ini.contains(line), qPrintable(ini));
+    QVERIFY(!h->window().settings().ShowTexts && !h->editor().flags().showTexts);
+    // Leaving the grid and coming back to the same cell recomputes the tip.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(h->grid(), &leave);
+    h->moveToCell(3, 3);
+    QVERIFY2(h->grid()->toolTip().startsWith("P-Band: 10.00\nTn: 200.00"), qPrintable(h->grid()->toolTip()));
+
+    WindowHarness::whenModal([&](QWidget* w) {
+      static_cast<SettingsDialog*>(w)->cbDescription->setChecked(true);
+      static_cast<SettingsDialog*>(w)->reject();
+    });
+    h->window().EinstellungenClick();
+    QVERIFY(h->programDir().iniText().contains("Beschreibung=true"));
+  }
+
+  void theDesignsMenuChoosesOneDesign() {
+    h->toolButton('G');
+    h->clickCell(1, 1);
+    QMenu* designs = nullptr;
+    for (QMenu* m : h->window().menuBar()->findChildren<QMenu*>())
+      if (m->title() == "Designs") designs = m;
+    QVERIFY(designs != nullptr);
+    QStringList names;
+    for (QAction* a : designs->actions())
+      names << a->text() + (a->isChecked() ? "*" : "");
+    QCOMPARE(names, (QStringList{"Kontrast", "Standard*"}));
+    designs->actions()[0]->trigger();
+    QVERIFY(designs->actions()[0]->isChecked() && !designs->actions()[1]->isChecked());
+    QVERIFY(h->programDir().iniText().contains("Design=Kontrast"));
+    const QImage symbol =
+        QImage(h->programDir().path() + "/designs/Kontrast/ModG.bmp").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(h->window().gridView()->image().copy(35, 35, 35, 35), symbol);
   }
 };
 

@@ -1,31 +1,50 @@
 #pragma once
 
-// A main window for tests: a private copy of the program folder (so that
-// settings written by the window do not touch the build's "VTR.INI"),
-// scripted answers for questions and file dialogs, recorded module dialogs,
-// and pointer and key input sent to the window's own widgets.
+// A main window for tests: a private copy of the program folder (settings the
+// window writes do not touch the build's "VTR.INI"), scripted answers for
+// questions and file dialogs, recorded module dialogs, and pointer and key
+// input sent to the window's own widgets.
 
 #include "app/main_window.h"
 #include "app/ui_services.h"
+#include "editor/grid_view.h"
 #include "modules/module_dialogs.h"
 
-#include <QEvent>
-#include <QPoint>
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <deque>
 #include <functional>
 #include <memory>
-
-class QTimer;
 
 namespace veltra::gui::testing {
 
 // Answers of the UiServices seam, in the order they are asked for.
 class ScriptedUi : public UiServices {
 public:
-  bool askYesNo(QWidget* parent, const QString& question) override;
+  bool askYesNo(QWidget*, const QString& question) override {
+    questions << question;
+    if (onAsk) onAsk(question);
+    if (answers.empty()) { // an unscripted question is a fault
+      unscripted << question;
+      return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
   void showError(QWidget*, const QString& message) override { errors << message; }
   void showInfo(QWidget*, const QString& message) override { infos << message; }
   QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
@@ -38,16 +57,19 @@ public:
     return next(saveNames);
   }
 
-  // Runs when a question is asked, before it is answered.
-  std::function<void(const QString& question)> onAsk;
-  std::deque<bool> answers; // an unscripted question counts as a fault and is answered No
-  std::deque<QString> openNames;
-  std::deque<QString> saveNames;
+  std::function<void(const QString& question)> onAsk; // runs before the answer
+  std::deque<bool> answers;
+  std::deque<QString> openNames, saveNames;
   QStringList questions, errors, infos, unscripted;
   int openCalls = 0, saveCalls = 0;
 
 private:
-  static QString next(std::deque<QString>& names);
+  static QString next(std::deque<QString>& names) {
+    if (names.empty()) return {};
+    QString name = names.front();
+    names.pop_front();
+    return name;
+  }
 };
 
 // Module dialogs that confirm at once and record what they were opened for.
@@ -64,13 +86,31 @@ public:
   std::vector<Call> calls;
 };
 
-// The program folder of the build with the data files only.
+// The program folder of the build with the data files only, and the settings
+// of a fresh installation: tooltips off, texts on.
 class ProgramDirCopy {
 public:
-  ProgramDirCopy();
+  ProgramDirCopy() {
+    const QDir source(QStringLiteral(VELTRA_PROGRAM_DIR));
+    for (QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+      const QString file = it.next();
+      if (!QStringList{"txt", "bmp", "hlp", "ini"}.contains(QFileInfo(file).suffix().toLower())) continue;
+      const QString target = QDir(path()).filePath(source.relativeFilePath(file));
+      QDir().mkpath(QFileInfo(target).path());
+      QFile::copy(file, target);
+    }
+    writeIni("[VERZEICHNISSE]\r\nDesign=Standard\r\n[TOOLTIPS]\r\nBeschreibung=false\r\nParameter=false\r\n"
+             "Querverweis=false\r\n[GRAPHIK]\r\nTexte=true\r\n");
+  }
   QString path() const { return m_dir.path(); }
-  QString iniText() const;
-  void writeIni(const QByteArray& text) const;
+  QString iniText() const {
+    QFile f(QDir(path()).filePath("VTR.INI"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+  }
+  void writeIni(const QByteArray& text) const {
+    QFile f(QDir(path()).filePath("VTR.INI"));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
+  }
 
 private:
   QTemporaryDir m_dir;
@@ -78,8 +118,31 @@ private:
 
 class WindowHarness {
 public:
-  WindowHarness();
-  ~WindowHarness();
+  // A modal dialog no test step waits for would block the run: the watchdog
+  // closes it after two ticks and records its title.
+  WindowHarness() : m_window(std::make_unique<MainWindow>(m_programDir.path(), &m_ui)) {
+    m_window->setModuleDialogs(&m_dialogs);
+    m_watchdog.setInterval(500);
+    QObject::connect(&m_watchdog, &QTimer::timeout, [this, seen = QPointer<QWidget>()]() mutable {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || s_pendingModalHandlers > 0 || seen != modal) {
+        seen = s_pendingModalHandlers > 0 ? nullptr : modal;
+        return;
+      }
+      m_unexpectedModals << modal->windowTitle();
+      if (auto* d = qobject_cast<QDialog*>(modal))
+        d->reject();
+      else
+        modal->close();
+    });
+    m_watchdog.start();
+  }
+  ~WindowHarness() {
+    m_watchdog.stop();
+    m_window->setModuleDialogs(nullptr);
+    m_window->project().Modified = false; // closing runs AskSave; a finished test is asked nothing
+    m_window.reset();
+  }
 
   MainWindow& window() { return *m_window; }
   core::Project& project() { return m_window->project(); }
@@ -87,10 +150,14 @@ public:
   ScriptedUi& ui() { return m_ui; }
   RecordingModuleDialogs& dialogs() { return m_dialogs; }
   const ProgramDirCopy& programDir() const { return m_programDir; }
-  QWidget* grid() const;
+  QWidget* grid() const { return m_window->gridView(); }
 
   // Shows and activates the window (keys only reach the grid then).
-  bool showActive();
+  bool showActive() {
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    return QTest::qWaitForWindowActive(m_window.get());
+  }
 
   // Pointer over the grid in image pixels; `held` with the left button down.
   void move(int x, int y, bool held = false) { mouse(QEvent::MouseMove, x, y, held); }
@@ -104,25 +171,55 @@ public:
     release(x, y);
   }
   void clickCell(int col, int row) { click(35 * col + 17, 35 * row + 17); }
-  void toolButton(char code);
-  // The mouse cursor itself (for keys, which act only over the grid).
-  void cursorToCell(int col, int row);
-  void cursorAway();
-  void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void toolButton(char code) {
+    QToolButton* b = m_window->toolButton(code);
+    QVERIFY2(b != nullptr, "no tool button for this code");
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // The mouse cursor itself (keys act only over the grid).
+  void cursorToCell(int col, int row) { setCursor(grid()->mapToGlobal(QPoint(35 * col + 17, 35 * row + 17))); }
+  void cursorAway() { setCursor(m_window->mapToGlobal(QPoint(m_window->width() - 5, m_window->height() - 5))); }
+  void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : m_window.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(qtKey), modifiers);
+  }
 
   // Runs `act` on the next modal dialog as soon as it is shown.
-  static void whenModal(std::function<void(QWidget*)> act);
+  static void whenModal(std::function<void(QWidget*)> act) {
+    ++s_pendingModalHandlers;
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), waited = 0]() mutable {
+      QWidget* modal = QApplication::activeModalWidget();
+      if ((modal == nullptr || !modal->isVisible()) && ++waited <= 2000) return;
+      poll->stop();
+      poll->deleteLater();
+      --s_pendingModalHandlers;
+      if (modal != nullptr) act(modal);
+    });
+    poll->start();
+  }
   // Titles of modal dialogs nobody handled (closed by the watchdog).
   const QStringList& unexpectedModals() const { return m_unexpectedModals; }
 
 private:
-  void mouse(QEvent::Type type, int x, int y, bool held);
+  void mouse(QEvent::Type type, int x, int y, bool held) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), button, held ? Qt::LeftButton : Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(grid(), &e);
+  }
+  static void setCursor(QPoint global) {
+    QCursor::setPos(global);
+    QApplication::processEvents();
+  }
 
+  static inline int s_pendingModalHandlers = 0;
   ProgramDirCopy m_programDir;
   ScriptedUi m_ui;
   RecordingModuleDialogs m_dialogs;
   std::unique_ptr<MainWindow> m_window;
-  QTimer* m_watchdog = nullptr;
+  QTimer m_watchdog;
   QStringList m_unexpectedModals;
 };
 

@@ -1,7 +1,5 @@
-// Pixels the grid drawing fixes: grid lines, error frames, the block
-// selection, label positions and the choice of connection tiles. Drawn with
-// GridPainter and the build's artwork; compared with the artwork files, not
-// with whole golden pictures.
+// Grid lines, error frames, block selection, label places and tile choice, drawn with the
+// build's artwork and compared with the artwork files, not with whole golden pictures.
 
 #include "gui_test_registry.h"
 
@@ -85,10 +83,8 @@ private slots:
     }
   }
 
-  // A module is drawn once from its top cell. One-line labels start at
-  // (x + 10, y + 16), inverted modules use the IMod picture and the absolute
-  // number ("-7" is wider than "7"); a constant shows its number at
-  // (x + 10, y + 13) and its value at (x + 4, y + 24).
+  // Drawn once from the top cell; labels at (x + 10, y + 16); inverted: IMod picture, absolute
+  // number ("-7" is wider than "7"); a constant: number at (x + 10, y + 13), value at (x + 4, y + 24).
   void symbolsAndTheirLabels() {
     place(4, 2, 'R');
     place(2, 3, 'I');
@@ -134,16 +130,9 @@ private slots:
       QVERIFY(img.pixel(385 + k, y) != red && img.pixel(385, y + k) != red);
   }
 
-  // Outline 105 x 70 from (70, 175), hatched with backward diagonals, and
-  // nothing outside; a single corner shows its one cell.
+  // Outline 105 x 70 from (70, 175) hatched with diagonals, nothing outside; one corner shows its cell.
   void theBlockSelectionIsHatchedBlue() {
-    GridScene scene;
-    scene.rangeState = 2;
-    scene.rangeCol1 = 2;
-    scene.rangeCol2 = 4;
-    scene.rangeRow1 = 5;
-    scene.rangeRow2 = 6;
-    const QImage img = draw(scene);
+    const QImage img = draw({.rangeState = 2, .rangeCol1 = 2, .rangeRow1 = 5, .rangeCol2 = 4, .rangeRow2 = 6});
     const QRgb black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255);
     int hatch = 0;
     for (int x = 0; x < 525; ++x)
@@ -157,16 +146,11 @@ private slots:
         if (x + 1 < 174 && y - 1 > 175) QCOMPARE(img.pixel(x + 1, y - 1), blue); // runs up to the right
       }
     QVERIFY2(hatch > 105 * 70 / 12 && hatch < 105 * 70 / 4, qPrintable(QString::number(hatch)));
-    scene = {};
-    scene.rangeState = 1;
-    scene.rangeCol1 = 14;
-    scene.rangeRow1 = 14;
-    const QImage corner = draw(scene);
+    const QImage corner = draw({.rangeState = 1, .rangeCol1 = 14, .rangeRow1 = 14});
     QVERIFY(corner.pixel(490, 490) == black && corner.pixel(524, 524) == black);
   }
 
-  // Red for analog, black for digital; the crossing leaves the horizontal
-  // run open next to the vertical one.
+  // Red for analog, black for digital; the crossing leaves the horizontal run open beside the vertical.
   void analogAndDigitalTilesAndTheCrossing() {
     const struct {
       int i, left, right, bottom, top;
@@ -200,8 +184,7 @@ private slots:
     QVERIFY(green.save(other.filePath("rv1.bmp"), "BMP"));
     painter->setFolders(other.path(), designDir);
     QCOMPARE(draw().pixel(73, 73), qRgb(0, 200, 0));
-    // Without caching a changed file shows at the next redraw.
-    cache->setCaching(false);
+    cache->setCaching(false); // a changed file shows at the next redraw
     green.fill(qRgb(0, 0, 200));
     QVERIFY(green.save(other.filePath("rv1.bmp"), "BMP"));
     QCOMPARE(draw().pixel(73, 73), qRgb(0, 0, 200));
@@ -212,8 +195,7 @@ private slots:
     place(1, 1, 'G');
     draw();
     draw();
-    QCOMPARE(errors.size(), 1);
-    QVERIFY(errors[0].contains("ModG.bmp"));
+    QVERIFY(errors.size() == 1 && errors[0].contains("ModG.bmp"));
     errors.clear();
   }
 };

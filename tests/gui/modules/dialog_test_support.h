@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui_test.h"
 #include "model/module_ops.h"
 #include "model/project.h"
 #include "modules/module_dialog.h"
@@ -23,8 +24,8 @@ namespace veltra::gui::test {
 inline constexpr int kCol = 3;
 inline constexpr int kRow = 2;
 
-// A project with the program's signal lists and names for the groups that
-// have no list file, the dialog set, and the messages the dialogs showed.
+// A project with the program's signal lists, names for the groups without a
+// list file, the dialog set, and the messages the dialogs showed.
 class DialogBench {
 public:
   DialogBench() : project(std::make_unique<core::Project>()) {
@@ -40,21 +41,19 @@ public:
 
   core::TCell& cell(int col = kCol, int row = kRow) { return project->cell(1, col, row); }
 
-  // Places a module with its top cell at (col, row) of loop 1 with the
-  // defaults of its type.
+  // A module of `letter` with its defaults, top cell at (col, row) of loop 1.
   core::TCell& place(char letter, int col = kCol, int row = kRow) {
     if (!core::placeModule(*project, 1, col, row, letter)) qFatal("cannot place %c", letter);
     core::createModuleDefaults(*project, cell(col, row));
     return cell(col, row);
   }
 
-  // The dialog of `letter` for the cell (col, row), shown without its own
-  // event loop so the test can act on it.
-  ModuleDialog* open(char letter, int col = kCol, int row = kRow) {
+  // The dialog for (col, row), shown without an event loop of its own.
+  template <class D = ModuleDialog> D* open(char letter, int col = kCol, int row = kRow) {
     ModuleDialog* d = dialogs.dialog(letter);
     d->activate(*project, 1, col, row, programDir);
     d->show();
-    return d;
+    return static_cast<D*>(d);
   }
 
   std::unique_ptr<core::Project> project;
@@ -63,8 +62,7 @@ public:
   QString programDir = QStringLiteral(VELTRA_PROGRAM_DIR);
 };
 
-// Replaces the text of an edit by typing; keys outside ASCII (umlauts) come
-// as text-only key events.
+// Types `text` over the edit; umlauts come as text-only key events.
 inline void typeInto(QLineEdit* edit, const QString& text) {
   edit->setFocus();
   edit->selectAll();
@@ -81,8 +79,7 @@ inline void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {},
 inline void clickOk(ModuleDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); }
 inline void clickCancel(QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("btCancel"), Qt::LeftButton); }
 
-// Acts on controls by name as the engineer would: "edScale=2.5;cbNum=4;cbInv="
-// types into an edit, chooses a list index or spin value, clicks a button.
+// "edScale=2.5;cbNum=4;cbInv=": types into an edit, sets a list or spin, clicks a button.
 inline void act(QWidget* d, const QString& actions) {
   for (const QString& a : actions.split(';', Qt::SkipEmptyParts)) {
     QWidget* w = d->findChild<QWidget*>(a.section('=', 0, 0));
@@ -99,12 +96,14 @@ inline void act(QWidget* d, const QString& actions) {
   }
 }
 
-// Sets params fields: "i0=5 f8=2.5 u4=1 f16=nan" (type, offset, value).
+// Sets params fields: "i0=5 f8=2.5 u4=1 f16=nan" (type, offset, value); "t=" clears the text.
 inline void setFields(core::TCell& c, const QString& fields) {
   for (const QString& f : fields.split(' ', Qt::SkipEmptyParts)) {
     const int at = f.section('=', 0, 0).mid(1).toInt();
     const double v = std::strtod(f.section('=', 1).toLatin1().constData(), nullptr);
-    if (f[0] == 'i')
+    if (f[0] == 't')
+      c.text.clear();
+    else if (f[0] == 'i')
       c.setI32(at, static_cast<std::int32_t>(v));
     else if (f[0] == 'u')
       c.setU8(at, static_cast<std::uint8_t>(v));
@@ -114,9 +113,8 @@ inline void setFields(core::TCell& c, const QString& fields) {
 }
 
 inline bool redBackground(const QLineEdit* edit) { return edit->palette().color(QPalette::Base) == QColor(255, 0, 0); }
-
 inline bool sameBytes(const core::TCell& a, const core::TCell& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-inline QString textOf(const core::TCell& c) { return QString::fromStdString(core::cp1252ToUtf8(c.text.view())); }
+inline QString utf8(std::string_view cp1252) { return QString::fromStdString(core::cp1252ToUtf8(cp1252)); }
+inline QString textOf(const core::TCell& c) { return utf8(c.text.view()); }
 
 } // namespace veltra::gui::test

@@ -13,8 +13,7 @@
 namespace veltra::artgen {
 namespace {
 
-// The grid draws lines from the middle of a cell's right edge to the middle
-// of another cell's left edge: row k's port line is y = 35 (k - 1) + 17.
+// Lines run between the middles of cell edges: row k's port line is y = 35 (k - 1) + 17.
 int portLine(int row) { return 35 * (row - 1) + 17; }
 
 Rgb kindColour(core::PortKind kind) { return core::isAnalog(kind) ? kAnalogRed : kBlack; }
@@ -40,8 +39,7 @@ protected:
   const DesignStyle& style = *GetParam().first;
 };
 
-// A mark on the wrong row, or a missing one, would suggest a port the module
-// does not have; away from a port line the outer columns stay white.
+// A wrong or missing mark suggests a port the module lacks; off port lines the outer columns stay white.
 TEST_P(EverySymbol, PortMarksExactlyOnTheCatalogueRows) {
   for (bool inverted : {false, true}) {
     const Image img = paintModuleSymbol(t, inverted, style);
@@ -61,9 +59,7 @@ TEST_P(EverySymbol, PortMarksExactlyOnTheCatalogueRows) {
 }
 
 TEST_P(EverySymbol, LabelAreaStaysWhite) {
-  // The program writes the signal number from (10, 16), a constant's number
-  // from (10, 13) and its value from (4, 24); right of x = 27 the output
-  // mark begins.
+  // Signal number from (10, 16), a constant's number from (10, 13) and value from (4, 24); output mark right of 27.
   const Image img = paintModuleSymbol(t, false, style);
   const bool constant = t.label == core::SymbolLabel::Constant;
   for (int y = constant ? 13 : 16; y <= 27; ++y)
@@ -82,9 +78,8 @@ TEST_P(EverySymbol, InvertedSymbolDiffersOnlyByHollowCirclesAtTheOutputs) {
       if (plain.pixel(x, y) == inv.pixel(x, y)) continue;
       ++differing;
       const int row = y / 35 + 1;
-      EXPECT_GE(x, 27) << t.letter;
-      EXPECT_LE(std::abs(y - portLine(row)), 3) << t.letter;
-      EXPECT_NE(portAt(t, row, false), nullptr) << t.letter;
+      EXPECT_TRUE(x >= 27 && std::abs(y - portLine(row)) <= 3 && portAt(t, row, false))
+          << t.letter << " " << x << "," << y;
     }
   EXPECT_EQ(differing > 0, t.flagOffset >= 0) << t.letter << ": inverted look without inversion flag or vice versa";
   if (t.flagOffset < 0) return;
@@ -105,8 +100,7 @@ TEST(SymbolPainter, DigitSymbolsArePortlessAndAllDifferent) {
       ASSERT_TRUE(img.width() == 35 && img.height() == 35);
       int ink = 0;
       for (int y = 0; y < 35; ++y) {
-        EXPECT_EQ(img.pixel(0, y), kWhite) << d;
-        EXPECT_EQ(img.pixel(34, y), kWhite) << d;
+        EXPECT_TRUE(img.pixel(0, y) == kWhite && img.pixel(34, y) == kWhite) << d << " " << y;
         for (int x = 6; x <= 28; ++x)
           ink += y >= 6 && y <= 28 && img.pixel(x, y) == style->digitColor ? 1 : 0;
       }

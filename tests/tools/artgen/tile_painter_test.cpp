@@ -10,10 +10,7 @@
 namespace veltra::artgen {
 namespace {
 
-// What each tile must show, written from the drawing rules rather than taken
-// from the painter: the edge middles the line reaches (L R T B), pairs of
-// sides joined inside the tile, pairs that must stay apart, and whether the
-// lines meet in a 3 × 3 dot.
+// From the drawing rules: edge middles reached (L R T B), sides joined, sides apart, a 3 × 3 dot.
 struct TileCase {
   int number;
   const char* name;
@@ -39,8 +36,7 @@ const std::vector<TileCase> kCases = {
     {14, "V14", "LRTB", "LB RT", "LR LT TB", false},
 };
 
-// Eight-connected flood fill over inked pixels between two edge middles: a
-// diagonal step joins, as it does to the eye.
+// Eight-connected flood fill between two edge middles: a diagonal step joins, as to the eye.
 bool connected(const Image& img, char from, char to) {
   const auto middle = [](char s) { return s == 'L' ? 21 : s == 'R' ? 27 : s == 'T' ? 3 : 45; }; // y * 7 + x
   std::vector<bool> seen(49, false);

@@ -10,9 +10,7 @@
 namespace veltra::artgen {
 namespace {
 
-// The main window's tool buttons by image index ('.' = no button); image 33
-// also serves button '8'. Codes in kCodes have a picture of their own, all
-// others place a module.
+// Tool buttons by image index ('.' none; 33 also serves '8'); kCodes have own pictures, others place modules.
 const std::string kButtons = "UOXMEHIAQBTKGYNRCPZSDWV#+J9.0126.37..FL";
 const std::string kCodes = "0123679+#";
 const ToolPicture kPictures[] = {ToolPicture::Connect,     ToolPicture::Disconnect, ToolPicture::Move,
