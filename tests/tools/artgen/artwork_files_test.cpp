@@ -51,17 +51,13 @@ TEST(BmpWriter, HeaderAndRowsBottomUpInBlueGreenRedWithZeroPadding) {
   EXPECT_EQ(row0, (std::vector<std::uint8_t>{200, 100, 10, 200, 100, 11, 200, 100, 12, 0, 0, 0}));
 }
 
-TEST(BmpWriter, IndependentReaderGetsEveryPaddingBack) {
-  for (int w : {1, 2, 3, 4, 5, 7, 35}) {
-    const Image img = numbered(w, 3);
+// Every padding (0 to 3 bytes) read back by an independent reader; bad sizes and places are errors.
+TEST(BmpWriter, EveryPaddingReadsBackAndBadSizesAreErrors) {
+  for (int w : {1, 2, 3, 4, 35}) {
     std::string why;
-    const auto back = testing::decodeBmp(encodeBmp(img), why);
-    ASSERT_TRUE(back) << w << ": " << why;
-    EXPECT_TRUE(testing::sameImage(*back, img)) << w;
+    const auto back = testing::decodeBmp(encodeBmp(numbered(w, 3)), why);
+    EXPECT_TRUE(back && testing::sameImage(*back, numbered(w, 3))) << w << ": " << why;
   }
-}
-
-TEST(BmpWriter, BadSizesReadsOutsideAndUnwritableFilesAreErrors) {
   EXPECT_THROW(Image(0, 5), core::Error);
   EXPECT_THROW(Image(5000, 5), core::Error);
   EXPECT_THROW(numbered(4, 3).pixel(4, 0), core::Error);
@@ -99,10 +95,7 @@ TEST(ArtworkFiles, WriterWritesExactlyTheProgramsFileSet) {
   for (const auto& [name, painted] : expected) {
     names.insert(name);
     const std::vector<std::uint8_t> bytes = testing::readBytes(dir / name);
-    std::string why;
-    const auto img = testing::decodeBmp(bytes, why);
-    ASSERT_TRUE(img) << name << ": " << why;
-    EXPECT_TRUE(testing::sameImage(*img, painted)) << name;
+    EXPECT_EQ(bytes, encodeBmp(painted)) << name;
     EXPECT_EQ(testing::readBytes(fs::path(VELTRA_PROGRAM_DIR) / name), bytes) << name << " in the build";
   }
   EXPECT_EQ(found, names);
