@@ -2,6 +2,7 @@
 #include "model/module_ops.h"
 #include "persist/project_file_set.h"
 #include "persist/vtp_writer.h"
+#include "util/cp1252.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace veltra::core {
 namespace {
@@ -23,22 +25,6 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs veltra-cli with the given arguments (already quoted where needed).
-CliRun runCli(const std::string& args, const fs::path& dir) {
-  const fs::path errFile = dir / "stderr.txt";
-  const std::string cmd = std::string(VELTRA_CLI) + " " + args + " 2>" + errFile.string();
-  CliRun r;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n = 0;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-    r.out.append(buf, n);
-  const int status = pclose(pipe);
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.err = readFileText(errFile);
-  return r;
-}
-
 class CliTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -49,11 +35,22 @@ protected:
     p->InitRKreise(VELTRA_PROGRAM_DIR);
   }
   void TearDown() override { fs::remove_all(dir); }
-  CliRun cli(const std::string& args) const { return runCli(args, dir); }
+  // Runs veltra-cli with the given arguments (already quoted where needed).
+  CliRun cli(const std::string& args) const {
+    const std::string cmd = std::string(VELTRA_CLI) + " " + args + " 2>" + (dir / "stderr.txt").string();
+    CliRun r;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    char buf[4096];
+    for (size_t n = 0; (n = fread(buf, 1, sizeof buf, pipe)) > 0;)
+      r.out.append(buf, n);
+    const int status = pclose(pipe);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = readFileText(dir / "stderr.txt");
+    return r;
+  }
   fs::path save(const std::string& name) {
-    const fs::path vtr = dir / (name + ".vtr");
-    saveProject(*p, vtr);
-    return vtr;
+    saveProject(*p, dir / (name + ".vtr"));
+    return dir / (name + ".vtr");
   }
 
   fs::path dir;
@@ -62,16 +59,14 @@ protected:
 };
 
 TEST_F(CliTest, InfoCountsWhatTheProjectHolds) {
-  ASSERT_TRUE(placeModule(*p, 7, 1, 2, 'E'));
-  ASSERT_TRUE(placeModule(*p, 7, 3, 2, 'A'));
-  ASSERT_TRUE(placeModule(*p, 9, 3, 0, 'R'));
-  ASSERT_TRUE(placeModule(*p, 9, 6, 0, 'Q'));
+  for (const auto& [loop, col, row, letter] :
+       {std::tuple{7, 1, 2, 'E'}, {7, 3, 2, 'A'}, {9, 3, 0, 'R'}, {9, 6, 0, 'Q'}})
+    ASSERT_TRUE(placeModule(*p, loop, col, row, letter));
   ASSERT_TRUE(addDestination(*p, 7, true, 1, 1, 2, 3, 2));
   ASSERT_TRUE(addDestination(*p, 9, false, 4, 6, 0, 3, 2)); // digital, only counted
   p->switchPoint(2, 1).mask = 3;
   p->TextList = {"a||=70101", "b||=90101"};
-  p->ProjectData.projectName.assign("K\xFC"
-                                    "che"); // "Küche" in code page 1252
+  p->ProjectData.projectName.assign(utf8ToCp1252("Küche"));
   const fs::path vtr = save("p");
   saveProjectData(p->ProjectData, withExtension(vtr, ".vtp"));
   const CliRun r = cli("info " + vtr.string());
@@ -79,44 +74,30 @@ TEST_F(CliTest, InfoCountsWhatTheProjectHolds) {
   for (const char* field :
        {"\"loops\": [7, 9]", "\"modules\": 4,", "\"modules_by_letter\": {\"A\": 1, \"E\": 1, \"Q\": 1, \"R\": 1}",
         "\"analog_connections\": 1,", "\"digital_connections\": 1,", "\"destinations\": 2,", "\"switch_points\": 1,",
-        "\"texts\": 2,",
-        "\"project_name\": \"K\xC3\xBC"
-        "che\""})
+        "\"texts\": 2,", "\"project_name\": \"Küche\""})
     EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
 }
 
+// Missing, short and unreadable-by-settings inputs: exit 2, a German message, nothing written.
 TEST_F(CliTest, BadInputGivesExitTwoAndAGermanMessage) {
-  CliRun r = cli("info " + (dir / "fehlt.vtr").string());
-  EXPECT_EQ(r.code, 2);
-  EXPECT_NE(r.err.find("kann nicht ge\xC3\xB6"
-                       "ffnet werden"),
-            std::string::npos)
-      << r.err;
   std::ofstream(dir / "kurz.vtr", std::ios::binary) << std::string("\x01\x00\x00\x00\x07\x00", 6);
-  r = cli("info " + (dir / "kurz.vtr").string());
-  EXPECT_EQ(r.code, 2);
-  EXPECT_NE(r.err.find("Stream-Lesefehler"), std::string::npos) << r.err;
-  r = cli("save-as " + (dir / "kurz.vtr").string() + " " + (dir / "neu.vtr").string());
-  EXPECT_EQ(r.code, 2);
+  const std::pair<std::string, const char*> cases[] = {
+      {"info " + (dir / "fehlt.vtr").string(), "kann nicht geöffnet werden"},
+      {"save-as " + (dir / "kurz.vtr").string() + " " + (dir / "neu.vtr").string(), "Stream-Lesefehler"},
+      {"info " + sample.string() + " --program-dir " + (dir / "leer").string(), "ASignale.txt"}};
+  for (const auto& [args, message] : cases) {
+    const CliRun r = cli(args);
+    EXPECT_TRUE(r.code == 2 && r.err.find(message) != std::string::npos) << args << ": " << r.code << " " << r.err;
+  }
   EXPECT_FALSE(fs::exists(dir / "neu.vtr"));
-  // --program-dir chooses the signal lists.
-  r = cli("info " + sample.string() + " --program-dir " + (dir / "leer").string());
-  EXPECT_EQ(r.code, 2);
-  EXPECT_NE(r.err.find("ASignale.txt"), std::string::npos) << r.err;
 }
 
-// The same bytes for every file; no data sheet when the source had none.
 TEST_F(CliTest, SaveAsGivesTheSameBytesForEveryFile) {
   const fs::path out = dir / "kopie.vtr";
-  CliRun r = cli("save-as " + sample.string() + " " + out.string());
+  const CliRun r = cli("save-as " + sample.string() + " " + out.string());
   ASSERT_EQ(r.code, 0) << r.err;
   for (const char* ext : {".vtr", ".uhr", ".desc", ".txl", ".vtp"})
     EXPECT_EQ(readFileText(withExtension(out, ext)), readFileText(withExtension(sample, ext))) << ext;
-  ASSERT_TRUE(placeModule(*p, 1, 1, 1, 'E'));
-  r = cli("save-as " + save("ohne").string() + " " + (dir / "neu.vtr").string());
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_TRUE(fs::exists(dir / "neu.desc"));
-  EXPECT_FALSE(fs::exists(dir / "neu.vtp"));
 }
 
 TEST_F(CliTest, CompileWritesTableAndCompanionAndPrintsTheChecksum) {
@@ -125,16 +106,14 @@ TEST_F(CliTest, CompileWritesTableAndCompanionAndPrintsTheChecksum) {
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string table = readFileText(mtb);
   EXPECT_NE(r.out.find("length: " + std::to_string(table.size()) + "\n"), std::string::npos) << r.out;
-  // Word k of the checksum is the sum of the bytes 5120 + k, 5124 + k, ...,
-  // end marker (the zero byte after the table) included.
+  // Word k sums the bytes 5120 + k, 5124 + k, ..., the end marker (zero byte after the table) included.
   unsigned long long words[4] = {0, 0, 0, 0};
   for (size_t i = 5120; i < table.size(); ++i)
     words[(i - 5120) % 4] += static_cast<unsigned char>(table[i]);
-  const std::string sums = std::to_string(words[0]) + " " + std::to_string(words[1]) + " " + std::to_string(words[2]) +
-                           " " + std::to_string(words[3]);
-  EXPECT_NE(r.out.find("checksum: " + sums + "\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("work memory: "), std::string::npos);
-  EXPECT_NE(r.out.find(" of 262144"), std::string::npos);
+  std::string sums = "checksum:";
+  for (const unsigned long long w : words)
+    sums += " " + std::to_string(w);
+  EXPECT_NE(r.out.find(sums + "\n"), std::string::npos) << r.out;
   EXPECT_EQ(readFileText(dir / "t.des"), std::string(262144, '\0'));
 }
 
@@ -150,42 +129,22 @@ TEST_F(CliTest, DuplicateOutputsAreListedAndNothingIsWritten) {
   const std::string src = save("doppelt").string();
   CliRun r = cli("compile " + src + " -o " + (dir / "t.mtb").string());
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.out.rfind("Regelkreis: 5 Zeile: 2 Spalte: 4  ", 0), 0u) << r.out;
+  EXPECT_TRUE(r.out.starts_with("Regelkreis: 5 Zeile: 2 Spalte: 4  ")) << r.out;
   EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << r.out; // one line
   EXPECT_FALSE(fs::exists(dir / "t.mtb") || fs::exists(dir / "t.des"));
   EXPECT_EQ(cli("check " + src).code, 1);
-  r = cli("check " + sample.string());
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.out, "");
-}
-
-TEST_F(CliTest, TooLargeTableIsRefusedWithExitThree) {
-  // Loops full of the largest module overflow the 32,767 addressable bytes.
-  for (int loop = 1; loop <= 30; ++loop)
-    for (int col = 1; col <= 13; col += 2)
-      for (int row = 0; row + 5 <= 15; row += 5) {
-        ASSERT_TRUE(placeModule(*p, loop, col, row, 'W'));
-        createModuleDefaults(*p, p->cell(loop, col, row));
-      }
-  const CliRun r = cli("compile " + save("gross").string() + " -o " + (dir / "t.mtb").string());
-  EXPECT_EQ(r.code, 3);
-  EXPECT_NE(r.err.find("32767"), std::string::npos) << r.err;
-  EXPECT_FALSE(fs::exists(dir / "t.mtb"));
 }
 
 TEST_F(CliTest, CrossReferenceLinesAsTheResultWindowShowsThem) {
   const CliRun r = cli("xref " + sample.string());
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out.rfind("\tProjekt: Grundschule Am Lindenhof, Heizzentrale\nQuerverweisliste\n \nE1:   R1: Z2 S1", 0),
-            0u)
-      << r.out;
+  const std::string head = "\tProjekt: Grundschule Am Lindenhof, Heizzentrale\nQuerverweisliste\n \nE1:   R1: Z2 S1";
+  EXPECT_TRUE(r.code == 0 && r.out.starts_with(head)) << r.err << r.out;
 }
 
 TEST_F(CliTest, RouteDumpsTheFieldAndBothRoutersAgree) {
   const CliRun fast = cli("route " + sample.string() + " --loop 2");
   ASSERT_EQ(fast.code, 0) << fast.err;
-  // 75 lines of 75 entries; the source E of loop 2 stands at column 0,
-  // row 1: its output point is sub-cell (4, 7), a module area without sides.
+  // 75 lines of 75 entries; loop 2's source E at column 0, row 1 has its output at sub-cell (4, 7), without sides.
   ASSERT_EQ(fast.out.size(), 75u * (75 * 11));
   const std::string line = fast.out.substr(7 * 75 * 11, 75 * 11);
   EXPECT_EQ(line.back(), '\n');
