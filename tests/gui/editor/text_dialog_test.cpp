@@ -29,8 +29,8 @@ class TextDialogTest : public QObject {
 
   std::unique_ptr<WindowHarness> h;
 
-  // Opens the dialog with the text tool on (col, row) and runs `act` in it.
-  void withDialog(int col, int row, std::function<void(TextDialog*)> act) {
+  // Opens the dialog with the text tool on cell (12, 7) and runs `act` in it.
+  void withDialog(std::function<void(TextDialog*)> act) {
     h->toolButton('7');
     bool opened = false;
     WindowHarness::whenModal([&](QWidget* w) {
@@ -40,26 +40,20 @@ class TextDialogTest : public QObject {
       act(d);
       if (d->isVisible()) d->reject();
     });
-    h->clickCell(col, row);
+    h->clickCell(12, 7);
     QVERIFY(opened);
   }
   static void ok(TextDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton); }
 
 private slots:
-  void init() {
-    h = std::make_unique<WindowHarness>();
-    h->window().edNum()->setText("3");
-  }
-  void cleanup() {
-    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
-    h.reset();
-  }
 
   // "Ok" adds the entry ('=' is stored as '~') drawn in this loop only; closing without "Ok"
   // keeps it, "Del" and "Ok" remove it. The entry of the same cell in loop 5 is another one.
   void okAddsCancelKeepsDelRemoves() {
+    h = std::make_unique<WindowHarness>();
+    h->window().edNum()->setText("3");
     h->project().TextList = {"Pumpe||=51207"};
-    withDialog(12, 7, [](TextDialog* d) {
+    withDialog([](TextDialog* d) {
       QVERIFY(d->edText->text().isEmpty());
       QTest::keyClicks(d->edText, "Vor=lauf");
       QTest::keyClicks(d->edText1, "Heizkreis 2");
@@ -68,26 +62,27 @@ private slots:
     QCOMPARE(h->project().TextList, (std::vector<std::string>{"Pumpe||=51207", "Vor~lauf|Heizkreis 2|=31207"}));
     QVERIFY(h->project().Modified);
     const QImage& img = h->window().gridView()->image();
-    QVERIFY(hasInk(img, QRect(420, 247, 30, 9)) && hasInk(img, QRect(420, 257, 30, 9)));
-    QVERIFY(!hasInk(img, QRect(420, 268, 30, 8))); // no third line
+    QVERIFY(hasInk(img, QRect(420, 247, 30, 9)) && hasInk(img, QRect(420, 257, 30, 9)) &&
+            !hasInk(img, QRect(420, 268, 30, 8))); // two lines, no third
     h->window().edNum()->setText("4");
     QVERIFY(!hasInk(h->window().gridView()->image(), QRect(420, 247, 30, 20)));
     h->window().edNum()->setText("3");
-
     h->project().Modified = false;
-    withDialog(12, 7, [](TextDialog* d) {
+    withDialog([](TextDialog* d) {
       QVERIFY(d->edText->text() == "Vor=lauf" && d->edText1->text() == "Heizkreis 2" && d->edText2->text().isEmpty());
       QTest::keyClicks(d->edText, " neu");
       d->reject(); // the window's close button
     });
     QVERIFY(h->project().TextList[1] == "Vor~lauf|Heizkreis 2|=31207" && !h->project().Modified);
-    withDialog(12, 7, [](TextDialog* d) {
+    withDialog([](TextDialog* d) {
       QTest::mouseClick(d->findChild<QPushButton*>("btDel"), Qt::LeftButton);
       QVERIFY(d->edText->text().isEmpty() && d->edText1->text().isEmpty());
       ok(d);
     });
     QVERIFY(h->project().TextList == std::vector<std::string>{"Pumpe||=51207"} && h->project().Modified);
     QVERIFY(!hasInk(h->window().gridView()->image(), QRect(420, 247, 30, 20)));
+    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
+    h.reset();
   }
 };
 
