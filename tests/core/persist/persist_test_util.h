@@ -1,27 +1,20 @@
 #pragma once
 
-// Byte images built by hand from the record layouts (independent of the
-// writers under test), temporary folders, whole-file access, table compares.
+// Byte images built by hand from the record layouts, independent of the writers.
 
 #include "model/project.h"
 #include "persist/byte_reader.h"
 #include "util/error.h"
+#include "util/file_io.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace veltra::core::test {
-
-inline const std::filesystem::path kProgramDir = VELTRA_PROGRAM_DIR;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -134,41 +127,23 @@ template <typename F> std::string errorText(F&& f) {
 
 inline std::unique_ptr<Project> newProject() {
   auto p = std::make_unique<Project>();
-  p->InitRKreise(kProgramDir);
+  p->InitRKreise(VELTRA_PROGRAM_DIR);
   p->Modified = false;
   return p;
 }
 
-inline bool holds(const void* at, const Bytes& b) { return std::memcmp(at, b.data(), b.size()) == 0; }
 template <typename T> bool sameBytes(const T& a, const T& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// Cells, connections 1..100, description and sample time of loop la of a and lb of b.
-inline bool sameLoop(const Project& a, int la, const Project& b, int lb) {
-  return sameBytes(a.Cells[la], b.Cells[lb]) &&
-         std::memcmp(&a.XWires[la][1], &b.XWires[lb][1], kWires * sizeof(TWire)) == 0 &&
-         std::memcmp(&a.YWires[la][1], &b.YWires[lb][1], kWires * sizeof(TWire)) == 0 &&
-         a.LoopText[la] == b.LoopText[lb] && a.LoopSampleTime[la] == b.LoopSampleTime[lb];
-}
-
-inline bool sameSignals(const SignalTables& a, const SignalTables& b) {
-  for (SignalGroup g : kAllGroups)
-    if (std::memcmp(a.group(g).data(), b.group(g).data(), a.group(g).size_bytes()) != 0) return false;
-  return true;
-}
 
 // Every table of two projects, byte for byte where they are records.
 inline void expectSameProject(const Project& a, const Project& b) {
   EXPECT_TRUE(sameBytes(a.Cells, b.Cells) && sameBytes(a.XWires, b.XWires) && sameBytes(a.YWires, b.YWires));
   EXPECT_EQ(std::tie(a.LoopText, a.LoopSampleTime, a.TextList, a.ErrorTexts, a.Modified, a.CurrentLoop),
             std::tie(b.LoopText, b.LoopSampleTime, b.TextList, b.ErrorTexts, b.Modified, b.CurrentLoop));
-  EXPECT_TRUE(sameSignals(a.SignalDesc, b.SignalDesc) && sameSignals(a.SignalName, b.SignalName));
+  for (SignalGroup g : kAllGroups)
+    for (auto t : {&Project::SignalDesc, &Project::SignalName})
+      EXPECT_EQ(std::memcmp((a.*t).group(g).data(), (b.*t).group(g).data(), (a.*t).group(g).size_bytes()), 0);
   EXPECT_TRUE(sameBytes(a.FWert, b.FWert) && sameBytes(a.SwitchPrograms, b.SwitchPrograms) &&
               sameBytes(a.ProjectData, b.ProjectData));
-}
-
-inline Bytes readBytes(const std::filesystem::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 inline void writeBytes(const std::filesystem::path& path, const Bytes& b) {
@@ -189,8 +164,6 @@ public:
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);
   }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
   std::filesystem::path operator/(std::string_view name) const { return m_path / std::string(name); }
   const std::filesystem::path& path() const { return m_path; }
 

@@ -2,7 +2,6 @@
 
 #include "model/module_ops.h"
 #include "persist_test_util.h"
-#include "util/file_io.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -28,9 +27,11 @@ protected:
   }
 };
 
+// A loop with a description but no modules is not written.
 TEST_F(ProjectSaveTest, EmptyProjectStillWritesTheFourFilesButNoDataSheet) {
+  p->LoopText[2] = "nur Text";
   EXPECT_EQ(saveError(vtr), "kein Fehler");
-  EXPECT_EQ(readBytes(vtr), (Bytes{1, 0, 0, 0, 0x01, 0x80, 0xFF, 0xFF}));
+  EXPECT_EQ(readFileBytes(vtr), (Bytes{1, 0, 0, 0, 0x01, 0x80, 0xFF, 0xFF}));
   EXPECT_EQ(fs::file_size(dir / "anlage.uhr"), 5120u);
   EXPECT_EQ(splitLines(readFileText(dir / "anlage.desc")).size(), 11049u);
   EXPECT_EQ(fs::file_size(dir / "anlage.txl"), 0u);
@@ -45,7 +46,7 @@ TEST_F(ProjectSaveTest, ClearsErrorCodesInTheModelAndTheFile) {
   p->cell(120, 0, 0).error = -1; // also in empty cells of loops that are not written
   saveProject(*p, vtr);
   EXPECT_EQ(std::tie(p->cell(4, 3, 3).error, p->cell(120, 0, 0).error), std::tuple(0, 0));
-  EXPECT_EQ(readBytes(vtr)[12 + 2 + 26], 0);
+  EXPECT_EQ(readFileBytes(vtr)[12 + 2 + 26], 0);
 }
 
 TEST_F(ProjectSaveTest, FailingFileStopsTheFilesAfterIt) {
@@ -65,7 +66,7 @@ TEST_F(ProjectSaveTest, FailingControlLoopFileKeepsModifiedAndWritesNothing) {
 // must not replace the old one.
 TEST_F(ProjectSaveTest, FailedWriteKeepsThePreviousFile) {
   saveProject(*p, vtr);
-  const Bytes old = readBytes(vtr);
+  const Bytes old = readFileBytes(vtr);
   ASSERT_TRUE(placeModule(*p, 1, 1, 1, 'K'));
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
@@ -76,7 +77,7 @@ TEST_F(ProjectSaveTest, FailedWriteKeepsThePreviousFile) {
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(msg.rfind(cannotCreate(vtr), 0), 0u);
-  EXPECT_EQ(readBytes(vtr), old);
+  EXPECT_EQ(readFileBytes(vtr), old);
   EXPECT_TRUE(p->Modified && entries() == 4); // no temporary file left behind
 }
 

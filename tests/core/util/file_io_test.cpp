@@ -2,14 +2,11 @@
 
 #include "core/persist/persist_test_util.h"
 
-#include <gtest/gtest.h>
-
-namespace veltra::core {
+namespace veltra::core::test {
 namespace {
 
-using namespace test;
-
-TEST(ReadFile, WholeFilesOfAnySize) {
+// Sizes around the pieces the reader works in; a missing file or a folder cannot be read.
+TEST(ReadFile, WholeFilesOfAnySizeButNoFolderOrMissingFile) {
   TempDir dir;
   for (std::size_t size : {0u, 1u, 65535u, 65536u, 65537u, 300000u}) {
     Bytes bytes(size);
@@ -19,10 +16,6 @@ TEST(ReadFile, WholeFilesOfAnySize) {
     EXPECT_EQ(readFileText(dir / "t.txt"), std::string(bytes.begin(), bytes.end()));
     EXPECT_EQ(readFileBytes(dir / "t.txt"), bytes);
   }
-}
-
-TEST(ReadFile, MissingFileOrFolderCannotBeRead) {
-  TempDir dir;
   auto opens = [](const std::filesystem::path& path, const std::string& error) {
     return error.rfind("Datei " + path.string() + " kann nicht geöffnet werden. ", 0) == 0;
   };
@@ -33,4 +26,4 @@ TEST(ReadFile, MissingFileOrFolderCannotBeRead) {
 }
 
 } // namespace
-} // namespace veltra::core
+} // namespace veltra::core::test
