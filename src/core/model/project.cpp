@@ -51,7 +51,8 @@ std::string SignalTables::text(SignalGroup g, long long n) const {
 
 void SignalTables::clear() {
   for (SignalGroup g : kAllGroups)
-    for (TSignalText& t : group(g)) t.clear();
+    for (TSignalText& t : group(g))
+      t.clear();
 }
 
 Project::Project() {
@@ -108,7 +109,8 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
     auto names = SignalName.group(g);
     readSignalTextFile(file(name), SignalDesc.group(g), alsoNames ? names : std::span<TSignalText>());
     if (!alsoNames)
-      for (TSignalText& t : names) t.clear();
+      for (TSignalText& t : names)
+        t.clear();
   };
   fromFile(SignalGroup::A, "ASignale.txt", false);
   fromFile(SignalGroup::E, "ESignale.txt", false);
@@ -118,7 +120,8 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
   fromFile(SignalGroup::I, "ISignale.txt", true);
   fromFile(SignalGroup::Q, "QSignale.txt", true);
   fromFile(SignalGroup::V, "VSignale.txt", true);
-  for (TSignalText& t : SignalDesc.group(SignalGroup::S)) t.clear();
+  for (TSignalText& t : SignalDesc.group(SignalGroup::S))
+    t.clear();
   // Group S has no names; emptied all the same, so that the table is defined
   // whatever the project held before.
   for (TSignalText& t : SignalName.group(SignalGroup::S))
@@ -239,7 +242,8 @@ void Project::clearLoop(int loop) {
 
 void Project::clearErrors(int loop) {
   for (auto& column : Cells[loop])
-    for (TCell& c : column) c.error = 0;
+    for (TCell& c : column)
+      c.error = 0;
 }
 
 void Project::copySignalTextsIntoModules(int loop) {

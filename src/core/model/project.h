@@ -41,18 +41,18 @@ static_assert(sizeof(SwitchProgramTable) == 5120);
 // tables is unused. About 15 MB: create it on the heap.
 class Project {
 public:
-  using LoopCells = std::array<std::array<TCell, kRows>, kCols>;  // [column][row]
-  using LoopWires = std::array<TWire, kWires + 1>;                // [1..100]
+  using LoopCells = std::array<std::array<TCell, kRows>, kCols>; // [column][row]
+  using LoopWires = std::array<TWire, kWires + 1>;               // [1..100]
 
   Project();
 
   std::array<LoopCells, kLoops + 1> Cells;  // [loop][column][row]
-  std::array<LoopWires, kLoops + 1> XWires;  // analog connections
-  std::array<LoopWires, kLoops + 1> YWires;  // digital connections
+  std::array<LoopWires, kLoops + 1> XWires; // analog connections
+  std::array<LoopWires, kLoops + 1> YWires; // digital connections
   std::array<std::string, kLoops + 1> LoopText;
   std::array<std::int32_t, kLoops + 1> LoopSampleTime;
   SignalTables SignalDesc;
-  SignalTables SignalName;  // no group S
+  SignalTables SignalName; // no group S
   std::array<double, kConstants + 1> FWert;
   SwitchProgramTable SwitchPrograms;
   std::vector<std::string> TextList;

@@ -40,17 +40,17 @@ static_assert(std::is_trivial_v<TSignalText>);
 
 // One grid cell, 172 bytes, written verbatim into project and library files.
 struct TCell {
-  std::uint8_t letter;  // 'A'..'Z', '0'..'9' or '*' for an empty cell
-  std::uint8_t height;  // rows of the module, 0 in an empty cell
-  std::uint8_t part;    // 1-based row of this cell within its module
+  std::uint8_t letter; // 'A'..'Z', '0'..'9' or '*' for an empty cell
+  std::uint8_t height; // rows of the module, 0 in an empty cell
+  std::uint8_t part;   // 1-based row of this cell within its module
   TSignalText text;
   std::uint8_t pad;
-  std::int16_t error;   // -n: faulty, with error text n; transient
+  std::int16_t error; // -n: faulty, with error text n; transient
   std::uint8_t params[kParamsSize];
-  std::int32_t XE;  // analog connection feeding this row, 0 = none
-  std::int32_t XA;  // analog connection driven by this row
-  std::int32_t YE;  // digital connection feeding this row
-  std::int32_t YA;  // digital connection driven by this row
+  std::int32_t XE; // analog connection feeding this row, 0 = none
+  std::int32_t XA; // analog connection driven by this row
+  std::int32_t YE; // digital connection feeding this row
+  std::int32_t YA; // digital connection driven by this row
 
   bool isEmpty() const { return letter == '*'; }
   bool isModuleLetter() const { return letter >= 'A' && letter <= 'Z'; }
@@ -102,15 +102,16 @@ struct TWire {
   bool isFree() const { return src.col < 0; }
   void clear() {
     src = {-1, -1};
-    for (auto& d : dest) d = {-1, -1};
+    for (auto& d : dest)
+      d = {-1, -1};
   }
 };
 static_assert(sizeof(TWire) == 168 && offsetof(TWire, dest) == 8);
 
 struct TSwitchPoint {
-  std::uint8_t state;  // 1 "Ein", 0 "Aus"
+  std::uint8_t state; // 1 "Ein", 0 "Aus"
   std::uint8_t pad[3];
-  std::int32_t mask;   // Monday 1 .. Sunday 64; below 1 = unused
+  std::int32_t mask; // Monday 1 .. Sunday 64; below 1 = unused
   std::int32_t hour;
   std::int32_t minute;
 

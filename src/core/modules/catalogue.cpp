@@ -13,45 +13,54 @@ using S = SymbolLabel;
 using G = SignalGroup;
 
 // Parameter fields and defaults per letter.
-constexpr ParamDef kParamsA[] = {{0, F::I32, 1, "Signalnummer"}, {8, F::F64, 1.0, "Skalierfaktor"}, {16, F::F64, 0.0, "Offset"}};
+constexpr ParamDef kParamsA[] = {
+    {0, F::I32, 1, "Signalnummer"}, {8, F::F64, 1.0, "Skalierfaktor"}, {16, F::F64, 0.0, "Offset"}};
 constexpr ParamDef kParamsB[] = {{0, F::I32, 0, "Funktion"}, {8, F::F64, 1.0, "Skalierfaktor"}};
-constexpr ParamDef kParamsC[] = {
-    {0, F::F64, -200, "Sequenz 1 Start x"}, {8, F::F64, -200, "Sequenz 1 Start y"},
-    {16, F::F64, -100, "Sequenz 1 Ende x"}, {24, F::F64, -100, "Sequenz 1 Ende y"},
-    {32, F::F64, -100, "Sequenz 2 Start x"}, {40, F::F64, -100, "Sequenz 2 Start y"},
-    {48, F::F64, 100, "Sequenz 2 Ende x"},  {56, F::F64, 100, "Sequenz 2 Ende y"},
-    {64, F::F64, 100, "Sequenz 3 Start x"}, {72, F::F64, 100, "Sequenz 3 Start y"},
-    {80, F::F64, 200, "Sequenz 3 Ende x"},  {88, F::F64, 200, "Sequenz 3 Ende y"}};
+constexpr ParamDef kParamsC[] = {{0, F::F64, -200, "Sequenz 1 Start x"},  {8, F::F64, -200, "Sequenz 1 Start y"},
+                                 {16, F::F64, -100, "Sequenz 1 Ende x"},  {24, F::F64, -100, "Sequenz 1 Ende y"},
+                                 {32, F::F64, -100, "Sequenz 2 Start x"}, {40, F::F64, -100, "Sequenz 2 Start y"},
+                                 {48, F::F64, 100, "Sequenz 2 Ende x"},   {56, F::F64, 100, "Sequenz 2 Ende y"},
+                                 {64, F::F64, 100, "Sequenz 3 Start x"},  {72, F::F64, 100, "Sequenz 3 Start y"},
+                                 {80, F::F64, 200, "Sequenz 3 Ende x"},   {88, F::F64, 200, "Sequenz 3 Ende y"}};
 constexpr ParamDef kParamsD[] = {{0, F::I32, 0, "Funktion"}, {4, F::I32, 2, "Anzahl"}, {16, F::I32, 60, "Abtastzeit"}};
 constexpr ParamDef kParamsF[] = {{0, F::I32, 1, "Konstantennummer"}, {8, F::F64, 0.0, "Wert"}};
 constexpr ParamDef kParamsG[] = {{0, F::F64, -100, "Minimum"}, {8, F::F64, 100, "Maximum"}};
 constexpr ParamDef kParamsH[] = {{0, F::I32, 1, "Signalnummer"}};
 constexpr ParamDef kParamsSignalInv[] = {{0, F::I32, 1, "Signalnummer"}, {4, F::U8, 0, "Invertierung"}};
-constexpr ParamDef kParamsJ[] = {{0, F::I32, 0, "Funktion"}, {4, F::I32, 100, "Laufzeit [s]"},
-                                 {8, F::F64, 10, "Dauer Auf"}, {16, F::F64, -10, "Dauer Zu"}};
-constexpr ParamDef kParamsK[] = {{0, F::F64, -200, "Punkt 1 x"}, {8, F::F64, -200, "Punkt 1 y"},
+constexpr ParamDef kParamsJ[] = {{0, F::I32, 0, "Funktion"},
+                                 {4, F::I32, 100, "Laufzeit [s]"},
+                                 {8, F::F64, 10, "Dauer Auf"},
+                                 {16, F::F64, -10, "Dauer Zu"}};
+constexpr ParamDef kParamsK[] = {{0, F::F64, -200, "Punkt 1 x"},  {8, F::F64, -200, "Punkt 1 y"},
                                  {16, F::F64, -100, "Punkt 2 x"}, {24, F::F64, -100, "Punkt 2 y"},
                                  {32, F::F64, 0, "Punkt 3 x"},    {40, F::F64, 0, "Punkt 3 y"},
                                  {48, F::F64, 100, "Punkt 4 x"},  {56, F::F64, 100, "Punkt 4 y"},
                                  {64, F::F64, 200, "Punkt 5 x"},  {72, F::F64, 200, "Punkt 5 y"}};
 constexpr ParamDef kParamsL[] = {{0, F::I32, 0, "Funktion"}, {4, F::U8, 0, "Invertierung"}};
-constexpr ParamDef kParamsN[] = {{0, F::F64, 20, "Punkt 1"}, {8, F::F64, 40, "Punkt 2"}, {16, F::F64, 60, "Punkt 3"},
-                                 {24, F::F64, 80, "Punkt 4"}, {32, F::F64, 2, "Hysterese"}};
+constexpr ParamDef kParamsN[] = {{0, F::F64, 20, "Punkt 1"},
+                                 {8, F::F64, 40, "Punkt 2"},
+                                 {16, F::F64, 60, "Punkt 3"},
+                                 {24, F::F64, 80, "Punkt 4"},
+                                 {32, F::F64, 2, "Hysterese"}};
 constexpr ParamDef kParamsGate[] = {{0, F::U8, 0, "Ausgang invers"}};
 constexpr ParamDef kParamsP[] = {{0, F::U8, 0, "Ausgang invers"}, {4, F::I32, 0, "Dauer"}};
 constexpr ParamDef kParamsQ[] = {{0, F::I32, 1, "Signalnummer"}, {4, F::U8, 0, "Ausgang invers"}};
-constexpr ParamDef kParamsR[] = {{0, F::F64, 10, "P-Band"}, {8, F::F64, 200, "Nachstellzeit [s]"},
-                                 {16, F::F64, 50, "Vorhaltezeit [s]"}, {24, F::F64, 1, "Verstärkung"}};
-constexpr ParamDef kParamsT[] = {{0, F::I32, 0, "Funktion"}, {4, F::U8, 0, "Ausgang invers"},
-                                 {8, F::I32, 100, "Parameter 1"}, {12, F::I32, 100, "Parameter 2"}};
+constexpr ParamDef kParamsR[] = {{0, F::F64, 10, "P-Band"},
+                                 {8, F::F64, 200, "Nachstellzeit [s]"},
+                                 {16, F::F64, 50, "Vorhaltezeit [s]"},
+                                 {24, F::F64, 1, "Verstärkung"}};
+constexpr ParamDef kParamsT[] = {{0, F::I32, 0, "Funktion"},
+                                 {4, F::U8, 0, "Ausgang invers"},
+                                 {8, F::I32, 100, "Parameter 1"},
+                                 {12, F::I32, 100, "Parameter 2"}};
 // The three temperatures are hundredths of a degree, the controller's scale.
 constexpr ParamDef kParamsW[] = {
-    {0, F::I32, 1, "Schaltuhr - Kanal"}, {8, F::F64, 5, "Heizfaktor Ein"},     {16, F::F64, 0, "Kühlfaktor Ein"},
-    {24, F::F64, 100, "Heizfaktor Aus"}, {32, F::F64, 0, "Kühlfaktor Aus"},    {40, F::F64, 10, "Gewichtung"},
-    {48, F::I32, 20, "min. Einzeit"},    {52, F::I32, 20, "min. Auszeit"},     {56, F::I32, 240, "max. Opt.-Zeit"},
+    {0, F::I32, 1, "Schaltuhr - Kanal"},  {8, F::F64, 5, "Heizfaktor Ein"},    {16, F::F64, 0, "Kühlfaktor Ein"},
+    {24, F::F64, 100, "Heizfaktor Aus"},  {32, F::F64, 0, "Kühlfaktor Aus"},   {40, F::F64, 10, "Gewichtung"},
+    {48, F::I32, 20, "min. Einzeit"},     {52, F::I32, 20, "min. Auszeit"},    {56, F::I32, 240, "max. Opt.-Zeit"},
     {64, F::F64, -1000, "Auslegung min"}, {72, F::F64, 3000, "Auslegung max"}, {80, F::F64, 200, "Komfort"}};
-constexpr ParamDef kParamsZ[] = {{0, F::U8, 0, "Invertierung"}, {8, F::F64, 55, "Einschaltschwelle"},
-                                 {16, F::F64, 45, "Ausschaltschwelle"}};
+constexpr ParamDef kParamsZ[] = {
+    {0, F::U8, 0, "Invertierung"}, {8, F::F64, 55, "Einschaltschwelle"}, {16, F::F64, 45, "Ausschaltschwelle"}};
 
 // Ports in print order: row by row, the input of a row before its output.
 constexpr PortDef kPortsA[] = {{1, K::XE, 24, "In X"}, {1, K::XA, 28, " --- Out X"}};
@@ -87,11 +96,10 @@ constexpr PortDef kPortsS[] = {{1, K::YA, 8, "   --- Out Y"}};
 constexpr PortDef kPortsT[] = {{1, K::YE, 16, "In Y"}, {1, K::YA, 20, " --- Out Y"}};
 constexpr PortDef kPortsV[] = {{1, K::XA, 24, "   --- Out X"}};
 // The setback input of row 5 has no label in the printed listing.
-constexpr PortDef kPortsW[] = {{1, K::XE, 88, "RaumTemp   X"}, {1, K::YA, 108, " --- Belegt  Y"},
-                               {2, K::XE, 92, "AussenTemp X"}, {2, K::YA, 112, " --- AufHeiz Y"},
-                               {3, K::XE, 96, "RaumSoll   X"}, {3, K::YA, 116, " --- Out     Y"},
-                               {4, K::XE, 100, "Absenkung  X"}, {4, K::YA, 120, " --- Stop    Y"},
-                               {5, K::YE, 104, ""}};
+constexpr PortDef kPortsW[] = {
+    {1, K::XE, 88, "RaumTemp   X"},    {1, K::YA, 108, " --- Belegt  Y"}, {2, K::XE, 92, "AussenTemp X"},
+    {2, K::YA, 112, " --- AufHeiz Y"}, {3, K::XE, 96, "RaumSoll   X"},    {3, K::YA, 116, " --- Out     Y"},
+    {4, K::XE, 100, "Absenkung  X"},   {4, K::YA, 120, " --- Stop    Y"}, {5, K::YE, 104, ""}};
 constexpr PortDef kPortsX[] = {{1, K::YE, 4, "In1 Y"}, {1, K::YA, 12, " --- Out Y"}, {2, K::YE, 8, "In2 Y"}};
 constexpr PortDef kPortsY[] = {
     {1, K::XE, 0, "In1 X"}, {1, K::XA, 12, " --- Out X"}, {2, K::XE, 4, "In2 X"}, {3, K::YE, 8, "Sel Y"}};

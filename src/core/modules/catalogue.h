@@ -41,19 +41,19 @@ enum class SymbolLabel : std::uint8_t { None, AbsNumber, Number, Constant };
 
 struct ModuleType {
   char letter;
-  std::string_view name;         // print name, "Regler"
-  std::string_view caption;      // dialog caption, "PID Regler"
-  std::string_view defaultText;  // empty for signal modules (they take a signal's description)
+  std::string_view name;        // print name, "Regler"
+  std::string_view caption;     // dialog caption, "PID Regler"
+  std::string_view defaultText; // empty for signal modules (they take a signal's description)
   std::uint8_t height;
-  std::uint8_t blockSize;        // params bytes in the module table
-  std::uint16_t workSize;        // controller working memory, bytes
-  std::int8_t workOffset;        // params offset of the work memory field, -1 = none
+  std::uint8_t blockSize; // params bytes in the module table
+  std::uint16_t workSize; // controller working memory, bytes
+  std::int8_t workOffset; // params offset of the work memory field, -1 = none
   std::optional<SignalGroup> signalGroup;
-  std::string_view itemFile;     // function list file, empty = none
-  std::int8_t flagOffset;        // u8 selecting the inverted symbol, -1 = none
+  std::string_view itemFile; // function list file, empty = none
+  std::int8_t flagOffset;    // u8 selecting the inverted symbol, -1 = none
   SymbolLabel label;
   std::span<const ParamDef> params;
-  std::span<const PortDef> ports;  // in print order: by row, inputs first
+  std::span<const PortDef> ports; // in print order: by row, inputs first
 
   int entryLength() const { return blockSize + 12; }
   bool isSignalModule() const { return signalGroup.has_value(); }
@@ -74,7 +74,7 @@ std::span<const std::string_view> builtinItems(char letter);
 enum class LimitSource : std::uint8_t { Number, F, H };
 struct LimitRef {
   LimitSource source;
-  double value;  // the plain number, or the F/H number (may have a fraction)
+  double value; // the plain number, or the F/H number (may have a fraction)
 };
 LimitRef decodeLimit(double v);
 constexpr double kLimitFBase = 32500.0;

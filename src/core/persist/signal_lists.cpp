@@ -7,8 +7,7 @@
 
 namespace veltra::core {
 
-void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc,
-                        std::span<TSignalText> names) {
+void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc, std::span<TSignalText> names) {
   auto set = [&](std::size_t n, std::string_view line) {
     desc[n].assign(line);
     if (n < names.size()) names[n].assign(line);
@@ -23,9 +22,7 @@ void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText
     set(n, {});
 }
 
-std::vector<std::string> readItemFile(const std::filesystem::path& file) {
-  return splitLines(readFileText(file));
-}
+std::vector<std::string> readItemFile(const std::filesystem::path& file) { return splitLines(readFileText(file)); }
 
 std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir, char letter) {
   const ModuleType* type = moduleType(letter);
@@ -37,7 +34,8 @@ std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir,
     }
   }
   std::vector<std::string> items;
-  for (std::string_view s : builtinItems(letter)) items.emplace_back(s);
+  for (std::string_view s : builtinItems(letter))
+    items.emplace_back(s);
   return items;
 }
 
@@ -46,8 +44,6 @@ std::string itemText(const std::vector<std::string>& items, long long index) {
   return std::to_string(index);
 }
 
-std::vector<std::string> readErrorTexts(const std::filesystem::path& file) {
-  return splitLines(readFileText(file));
-}
+std::vector<std::string> readErrorTexts(const std::filesystem::path& file) { return splitLines(readFileText(file)); }
 
 } // namespace veltra::core

@@ -8,10 +8,9 @@ namespace {
 
 // Code points of bytes 0x80..0x9F; 0 marks the five bytes that code page 1252
 // leaves undefined (they map to the C1 control of the same value).
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t codePointOf(unsigned char b) {
   if (b >= 0x80 && b <= 0x9F) {
@@ -48,7 +47,8 @@ int byteOf(char32_t cp) {
 std::string cp1252ToUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size() + cp1252.size() / 4);
-  for (char c : cp1252) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+  for (char c : cp1252)
+    appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
   return out;
 }
 
@@ -79,8 +79,10 @@ std::string utf8ToCp1252(std::string_view utf8) {
     bool ok = i + len <= utf8.size();
     for (size_t k = 1; ok && k < len; ++k) {
       auto cb = static_cast<unsigned char>(utf8[i + k]);
-      if ((cb & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (cb & 0x3F);
+      if ((cb & 0xC0) != 0x80)
+        ok = false;
+      else
+        cp = (cp << 6) | (cb & 0x3F);
     }
     if (!ok) {
       out += '?';

@@ -86,7 +86,7 @@ constexpr FieldLayout function(const char* name, const char* label = "Funktion")
 }
 // A limit whose plain number may not exceed `hi` without showing red.
 constexpr FieldLayout limit(const char* edit, const char* combo, const char* group, int offset, const char* label,
-                          double hi) {
+                            double hi) {
   return {FieldKind::Limit, edit, offset, label, "", "", -kUnbounded, hi, combo, group};
 }
 constexpr FieldLayout description() { return {FieldKind::Description, "edDesc", 0, "Beschreibung"}; }
