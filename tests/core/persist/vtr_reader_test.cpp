@@ -5,8 +5,10 @@
 namespace veltra::core::test {
 namespace {
 
+// One project for all failing reads: a fresh one per truncation would cost
+// the whole tables each time.
 std::string errorOf(const Bytes& b) {
-  auto p = std::make_unique<Project>();
+  static const auto p = std::make_unique<Project>();
   return errorText([&] { readVtr(b, "x.vtr", *p); });
 }
 
