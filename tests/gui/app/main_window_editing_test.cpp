@@ -18,19 +18,9 @@ class MainWindowEditingTest : public QObject {
 
   std::unique_ptr<WindowHarness> h;
 
-  const core::TCell& cell(int col, int row) { return h->project().cell(h->project().CurrentLoop, col, row); }
-  void place(char tool, int col, int row) {
-    h->toolButton(tool);
-    h->clickCell(col, row);
-  }
-  // Connects the output at (fromCol, fromRow) to the input at (toCol, toRow).
-  void connect(int fromCol, int fromRow, int toCol, int toRow) {
-    h->toolButton('0');
-    h->clickCell(fromCol, fromRow);
-    h->move(80, 60);
-    h->clickCell(toCol, toRow);
-    h->move(150, 150);
-  }
+  const core::TCell& cell(int col, int row) { return h->cell(col, row); }
+  void place(char tool, int col, int row) { h->place(tool, col, row); }
+  void connect(int fromCol, int fromRow, int toCol, int toRow) { h->connect(fromCol, fromRow, toCol, toRow); }
   int blueInBlock() { // the hatching of a block from (2, 5) to (4, 6)
     const QImage& img = h->window().gridView()->image();
     int blue = 0;

@@ -176,6 +176,20 @@ public:
     QVERIFY2(b != nullptr, "no tool button for this code");
     QTest::mouseClick(b, Qt::LeftButton);
   }
+  // The engineer's gestures: choose a tool and click, or draw a connection
+  // from an output to an input with the connect tool.
+  void place(char tool, int col, int row) {
+    toolButton(tool);
+    clickCell(col, row);
+  }
+  void connect(int fromCol, int fromRow, int toCol, int toRow) {
+    toolButton('0');
+    clickCell(fromCol, fromRow);
+    move(35 * fromCol + 30, 35 * fromRow + 30);
+    clickCell(toCol, toRow);
+    move(35 * toCol + 30, 35 * toRow + 30);
+  }
+  const core::TCell& cell(int col, int row) { return project().cell(project().CurrentLoop, col, row); }
   // The mouse cursor itself (keys act only over the grid).
   void cursorToCell(int col, int row) { setCursor(grid()->mapToGlobal(QPoint(35 * col + 17, 35 * row + 17))); }
   void cursorAway() { setCursor(m_window->mapToGlobal(QPoint(m_window->width() - 5, m_window->height() - 5))); }

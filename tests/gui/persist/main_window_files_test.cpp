@@ -35,18 +35,9 @@ class MainWindowFilesTest : public QObject {
   std::unique_ptr<QTemporaryDir> files;
 
   QString file(const QString& name) const { return files->filePath(name); }
-  const core::TCell& cell(int col, int row) { return h->project().cell(h->project().CurrentLoop, col, row); }
-  void place(char tool, int col, int row) {
-    h->toolButton(tool);
-    h->clickCell(col, row);
-  }
-  void connect(int sc, int sr, int dc, int dr) {
-    h->toolButton('0');
-    h->clickCell(sc, sr);
-    h->move(35 * sc + 30, 35 * sr + 30);
-    h->clickCell(dc, dr);
-    h->move(35 * dc + 30, 35 * dr + 30);
-  }
+  const core::TCell& cell(int col, int row) { return h->cell(col, row); }
+  void place(char tool, int col, int row) { h->place(tool, col, row); }
+  void connect(int sc, int sr, int dc, int dr) { h->connect(sc, sr, dc, dr); }
   void eToA(int row) {
     place('E', 1, row);
     place('A', 3, row);

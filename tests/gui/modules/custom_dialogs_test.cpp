@@ -29,7 +29,7 @@ using core::LimitSource;
 // Dialogs with behaviour of their own. F edits constant `FWert[number]`; the
 // limits of G and Z are a number, or F n coded as 32500 + n, or H n as
 // 32600 + n; `Form_S` (the fixture, on program 4) changes programs at once.
-class SpecialDialogsTest : public QObject {
+class CustomDialogsTest : public QObject {
   Q_OBJECT
 private:
   std::unique_ptr<DialogBench> m_bench;
@@ -228,7 +228,7 @@ private slots:
 
 } // namespace veltra::gui::test
 
-using veltra::gui::test::SpecialDialogsTest;
-VELTRA_GUI_TEST(SpecialDialogsTest);
+using veltra::gui::test::CustomDialogsTest;
+VELTRA_GUI_TEST(CustomDialogsTest);
 
-#include "special_dialogs_test.moc"
+#include "custom_dialogs_test.moc"
