@@ -40,7 +40,7 @@ private:
   Bytes m_b;
 };
 
-struct CellSpec {
+struct CellValues {
   char letter = 'E';
   int height = 1, part = 1;
   std::string text{};
@@ -51,7 +51,7 @@ struct CellSpec {
 };
 
 // The 172-byte TCell record.
-inline Bytes cellRecord(const CellSpec& c) {
+inline Bytes cellRecord(const CellValues& c) {
   ByteImage b;
   b.u8(static_cast<unsigned char>(c.letter)).u8(c.height).u8(c.part);
   b.u8(c.text.size()).text(c.text).fill(21 - c.text.size(), 0).u8(0).i16(c.error);
@@ -62,15 +62,15 @@ inline Bytes cellRecord(const CellSpec& c) {
   return b.bytes();
 }
 
-struct WireSpec {
+struct WireValues {
   int n, srcCol, srcRow;
   std::vector<std::pair<int, int>> dests;
 };
 
 // 100 TWire records: all free (-1) except the given connections.
-inline Bytes wireTable(const std::vector<WireSpec>& used = {}) {
+inline Bytes wireTable(const std::vector<WireValues>& used = {}) {
   std::vector<std::pair<int, int>> ends(kWires * (1 + kDests), {-1, -1});
-  for (const WireSpec& w : used) {
+  for (const WireValues& w : used) {
     ends[(w.n - 1) * (1 + kDests)] = {w.srcCol, w.srcRow};
     std::copy(w.dests.begin(), w.dests.end(), ends.begin() + (w.n - 1) * (1 + kDests) + 1);
   }
@@ -82,12 +82,12 @@ inline Bytes wireTable(const std::vector<WireSpec>& used = {}) {
 
 struct CellAt {
   int col, row;
-  CellSpec cell;
+  CellValues cell;
 };
 
 // A loop record body: sample time, cell entries, 0xFF, description, wires.
 inline Bytes loopBody(const std::vector<CellAt>& cells, std::string_view text = " ", int sampleTime = 10,
-                      const std::vector<WireSpec>& x = {}, const std::vector<WireSpec>& y = {}) {
+                      const std::vector<WireValues>& x = {}, const std::vector<WireValues>& y = {}) {
   ByteImage b;
   b.i32(sampleTime);
   for (const CellAt& c : cells)

@@ -14,8 +14,8 @@ std::string errorOf(const Bytes& b) {
 
 // Cell records and connection tables land as stored, error codes too (the load sequence clears them).
 TEST(VtrReader, ReadsRecordsSkipsLoopZeroAndStopsAtAnyNegativeNumber) {
-  const CellSpec k{.letter = 'K', .height = 2, .part = 1, .text = "Regler", .error = -2, .number = 7, .xe = 1};
-  const std::vector<WireSpec> x3 = {{1, 2, 2, {{4, 5}}}}, y200 = {{100, 14, 14, {{0, 0}, {1, 1}}}};
+  const CellValues k{.letter = 'K', .height = 2, .part = 1, .text = "Regler", .error = -2, .number = 7, .xe = 1};
+  const std::vector<WireValues> x3 = {{1, 2, 2, {{4, 5}}}}, y200 = {{100, 14, 14, {{0, 0}, {1, 1}}}};
   Bytes b = vtrImage({{3, loopBody({{4, 5, k}}, "Vorlauf", 30, x3)},
                       {0, {}},
                       {200, loopBody({{14, 14, {.letter = 'Q'}}}, "", 10, {}, y200)}},
@@ -45,8 +45,8 @@ TEST_P(VtrReaderRejects, WithAClearMessage) { EXPECT_EQ(errorOf(GetParam().first
 Bytes withDescLength(std::int32_t len) {
   return ByteImage().i32(1).i32(1).i32(10).u8(0xFF).i32(len).text("abc").bytes();
 }
-Bytes loop1(const std::vector<CellAt>& cells, const std::vector<WireSpec>& x = {},
-            const std::vector<WireSpec>& y = {}) {
+Bytes loop1(const std::vector<CellAt>& cells, const std::vector<WireValues>& x = {},
+            const std::vector<WireValues>& y = {}) {
   return vtrImage({{1, loopBody(cells, " ", 10, x, y)}});
 }
 
