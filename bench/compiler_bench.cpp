@@ -1,10 +1,10 @@
 // Module table generation and the cross-reference on the largest projects
 // they meet: a table right under the 32,767-byte limit spread over all 200
 // loops, and a project with a signal module on every free place.
-#include "compiler/cross_reference.h"
-#include "compiler/module_table.h"
-#include "core/compiler/compiler_test_support.h"
-#include "modules/catalogue.h"
+#include "core/compiler/cross_reference.h"
+#include "core/compiler/module_table.h"
+#include "core/modules/catalogue.h"
+#include "tests/core/compiler/compiler_test_support.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 // destination per connection. Hence two loops on the same 120 modules: one
 // with every port in use, one with connections of 20 destinations.
 
-#include "core/wiring/loop_builder.h"
+#include "tests/core/wiring/loop_builder.h"
 
 #include <algorithm>
 #include <random>

@@ -1,12 +1,12 @@
 // Loading and saving the largest possible project, next to reading and
 // writing the same number of bytes with plain buffered file I/O. The file
 // formats should cost at most twice the plain I/O.
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "modules/catalogue.h"
-#include "persist/project_file_set.h"
-#include "persist/project_loader.h"
-#include "persist/vtp_writer.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/modules/catalogue.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/project_loader.h"
+#include "core/persist/vtp_writer.h"
 
 #include <benchmark/benchmark.h>
 

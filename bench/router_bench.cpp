@@ -5,7 +5,7 @@
 //
 //   veltra_bench --benchmark_filter=Router --benchmark_repetitions=5
 
-#include "wiring/loop_wiring.h"
+#include "core/wiring/loop_wiring.h"
 
 #include "dense_loops.h"
 

@@ -1,8 +1,8 @@
 // Signal description file reader: any text reads without fault; the tables
 // written and read again give the same file.
-#include "model/project.h"
-#include "persist/desc_reader.h"
-#include "persist/desc_writer.h"
+#include "core/model/project.h"
+#include "core/persist/desc_reader.h"
+#include "core/persist/desc_writer.h"
 
 #include <cstdint>
 #include <cstdlib>

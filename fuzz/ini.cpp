@@ -1,8 +1,8 @@
 // Settings files of any content: reading never fails, a write changes only the
 // key written, and a written value reads back.
-#include "app/settings.h"
-#include "persist/ini_file.h"
-#include "util/error.h"
+#include "core/app/settings.h"
+#include "core/persist/ini_file.h"
+#include "core/util/error.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Library file reader: any input either loads or throws Error; a loaded
 // library saved again reads back to the same file.
-#include "model/project.h"
-#include "persist/library_file.h"
-#include "persist/rkl_reader.h"
-#include "persist/rkl_writer.h"
-#include "util/error.h"
+#include "core/model/project.h"
+#include "core/persist/library_file.h"
+#include "core/persist/rkl_reader.h"
+#include "core/persist/rkl_writer.h"
+#include "core/util/error.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Text annotation file reader: any text reads without fault, and the list
 // written and read again is the same list.
-#include "persist/txl_reader.h"
-#include "persist/txl_writer.h"
+#include "core/persist/txl_reader.h"
+#include "core/persist/txl_writer.h"
 
 #include <cstdint>
 #include <cstdlib>

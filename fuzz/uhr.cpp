@@ -1,8 +1,8 @@
 // Time switch file reader: short input throws Error, anything else gives
 // back its first 5120 bytes when written.
-#include "persist/uhr_reader.h"
-#include "persist/uhr_writer.h"
-#include "util/error.h"
+#include "core/persist/uhr_reader.h"
+#include "core/persist/uhr_writer.h"
+#include "core/util/error.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Project data sheet reader: short input throws Error, anything else gives
 // back its first 243 bytes when written, and every field reads within bounds.
-#include "persist/vtp_reader.h"
-#include "persist/vtp_writer.h"
-#include "util/error.h"
+#include "core/persist/vtp_reader.h"
+#include "core/persist/vtp_writer.h"
+#include "core/util/error.h"
 
 #include <cstdint>
 #include <cstdlib>

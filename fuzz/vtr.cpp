@@ -3,13 +3,13 @@
 // written again, and reading that image gives the same image. Taking each
 // loop right after its record (as loading does) gives the same tables as the
 // passes over the whole project after the file.
-#include "model/project.h"
-#include "persist/byte_reader.h"
-#include "persist/cell_contributions.h"
-#include "persist/project_file_set.h"
-#include "persist/vtr_reader.h"
-#include "persist/vtr_writer.h"
-#include "util/error.h"
+#include "core/model/project.h"
+#include "core/persist/byte_reader.h"
+#include "core/persist/cell_contributions.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/vtr_reader.h"
+#include "core/persist/vtr_writer.h"
+#include "core/util/error.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,12 +4,12 @@
 //
 //   veltra_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-#include "dense_loops.h"
+#include "bench/dense_loops.h"
 
-#include "app/settings.h"
-#include "editor/bitmap_cache.h"
-#include "editor/grid_painter.h"
-#include "wiring/loop_wiring.h"
+#include "core/app/settings.h"
+#include "core/wiring/loop_wiring.h"
+#include "gui/editor/bitmap_cache.h"
+#include "gui/editor/grid_painter.h"
 
 #include <QImage>
 

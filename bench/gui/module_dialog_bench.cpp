@@ -1,9 +1,9 @@
 // How long a parameter dialog takes to open. Group V has 9,216 signals: its
 // drop-down must not cost a copy of every entry per opening.
-#include "model/module_ops.h"
-#include "model/project.h"
-#include "modules/module_dialog.h"
-#include "modules/module_dialog_set.h"
+#include "core/model/module_ops.h"
+#include "core/model/project.h"
+#include "gui/modules/module_dialog.h"
+#include "gui/modules/module_dialog_set.h"
 
 #include <QApplication>
 #include <QComboBox>

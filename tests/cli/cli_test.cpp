@@ -1,9 +1,9 @@
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "persist/project_file_set.h"
-#include "persist/vtp_writer.h"
-#include "util/cp1252.h"
-#include "util/file_io.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/vtp_writer.h"
+#include "core/util/cp1252.h"
+#include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 

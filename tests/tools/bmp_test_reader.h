@@ -4,7 +4,7 @@
 // writer so that a fault in one is not mirrored by the other. It accepts
 // exactly what the program's pictures must be: uncompressed 24-bit,
 // bottom-up rows.
-#include "image.h"
+#include "tools/artgen/image.h"
 
 #include <cstdint>
 #include <filesystem>

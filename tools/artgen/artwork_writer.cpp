@@ -7,8 +7,8 @@
 #include "tile_painter.h"
 #include "toolbar_painter.h"
 
-#include "modules/catalogue.h"
-#include "util/error.h"
+#include "core/modules/catalogue.h"
+#include "core/util/error.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
 #include "bmp_writer.h"
 
-#include "util/file_io.h"
+#include "core/util/file_io.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 #include "image.h"
 #include "pixel_font.h"
 
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <array>
 #include <span>

@@ -1,6 +1,6 @@
 #include "image.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // argument. Run by the build; the pictures are never edited by hand.
 #include "artwork_writer.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <iostream>
 

@@ -2,7 +2,7 @@
 
 #include "image.h"
 
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <string_view>
 

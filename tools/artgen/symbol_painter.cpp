@@ -1,6 +1,6 @@
 #include "symbol_painter.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 namespace veltra::artgen {
 

@@ -3,7 +3,7 @@
 #include "design_style.h"
 #include "image.h"
 
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <string>
 

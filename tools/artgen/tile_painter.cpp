@@ -1,6 +1,6 @@
 #include "tile_painter.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <array>
 

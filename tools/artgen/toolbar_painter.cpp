@@ -4,7 +4,7 @@
 #include "mini_module.h"
 #include "pixel_font.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <array>
 #include <cstdio>

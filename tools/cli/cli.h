@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/project_file_set.h"
+#include "core/persist/project_file_set.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,12 +1,12 @@
 // compile, check and xref: "Tabelle erzeugen" and "Querverweis" without windows.
 #include "cli.h"
 
-#include "app/settings.h"
-#include "compiler/cross_reference.h"
-#include "compiler/duplicate_outputs.h"
-#include "compiler/module_table_files.h"
-#include "compiler/table_command.h"
-#include "util/error.h"
+#include "core/app/settings.h"
+#include "core/compiler/cross_reference.h"
+#include "core/compiler/duplicate_outputs.h"
+#include "core/compiler/module_table_files.h"
+#include "core/compiler/table_command.h"
+#include "core/util/error.h"
 
 #include <iostream>
 

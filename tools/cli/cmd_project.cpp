@@ -2,12 +2,12 @@
 #include "cli.h"
 #include "json_writer.h"
 
-#include "persist/project_file_set.h"
-#include "persist/signal_lists.h"
-#include "persist/vtp_writer.h"
-#include "util/cp1252.h"
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
+#include "core/persist/vtp_writer.h"
+#include "core/util/cp1252.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 #include <iostream>
 #include <map>

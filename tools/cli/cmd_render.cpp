@@ -2,13 +2,13 @@
 // file, without showing a window. Built only with the Qt program.
 #include "cli.h"
 
-#include "app/settings.h"
-#include "editor/bitmap_cache.h"
-#include "editor/grid_painter.h"
-#include "util/cp1252.h"
-#include "util/error.h"
-#include "util/lenient_int.h"
-#include "wiring/loop_wiring.h"
+#include "core/app/settings.h"
+#include "core/util/cp1252.h"
+#include "core/util/error.h"
+#include "core/util/lenient_int.h"
+#include "core/wiring/loop_wiring.h"
+#include "gui/editor/bitmap_cache.h"
+#include "gui/editor/grid_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

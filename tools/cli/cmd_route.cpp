@@ -1,10 +1,10 @@
 // route: the router's field of one loop as text.
 #include "cli.h"
 
-#include "util/error.h"
-#include "util/lenient_int.h"
-#include "wiring/loop_wiring.h"
-#include "wiring/wire_field_dump.h"
+#include "core/util/error.h"
+#include "core/util/lenient_int.h"
+#include "core/wiring/loop_wiring.h"
+#include "core/wiring/wire_field_dump.h"
 
 #include <iostream>
 

@@ -1,12 +1,12 @@
 // Writes the sample projects: veltra-make-samples PROGRAM_DIR SAMPLES_DIR
 #include "sample_builder.h"
 
-#include "modules/catalogue.h"
-#include "modules/time_switch.h"
-#include "persist/project_file_set.h"
-#include "persist/vtp_writer.h"
-#include "util/cp1252.h"
-#include "util/error.h"
+#include "core/modules/catalogue.h"
+#include "core/modules/time_switch.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/vtp_writer.h"
+#include "core/util/cp1252.h"
+#include "core/util/error.h"
 
 #include <filesystem>
 #include <iostream>

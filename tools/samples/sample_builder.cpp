@@ -1,11 +1,11 @@
 #include "sample_builder.h"
 
-#include "editor/text_annotations.h"
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "modules/catalogue.h"
-#include "util/cp1252.h"
-#include "util/error.h"
+#include "core/editor/text_annotations.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/modules/catalogue.h"
+#include "core/util/cp1252.h"
+#include "core/util/error.h"
 
 namespace veltra::samples {
 

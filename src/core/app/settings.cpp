@@ -1,7 +1,7 @@
-#include "app/settings.h"
+#include "core/app/settings.h"
 
-#include "util/cp1252.h"
-#include "util/file_io.h"
+#include "core/util/cp1252.h"
+#include "core/util/file_io.h"
 
 #include <algorithm>
 

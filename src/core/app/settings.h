@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/ini_file.h"
+#include "core/persist/ini_file.h"
 
 #include <cstdint>
 #include <filesystem>

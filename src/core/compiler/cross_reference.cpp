@@ -1,6 +1,6 @@
-#include "compiler/cross_reference.h"
+#include "core/compiler/cross_reference.h"
 
-#include "util/cp1252.h"
+#include "core/util/cp1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "compiler/duplicate_outputs.h"
+#include "core/compiler/duplicate_outputs.h"
 
-#include "util/cp1252.h"
+#include "core/util/cp1252.h"
 
 #include <array>
 

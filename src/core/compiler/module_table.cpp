@@ -1,6 +1,6 @@
-#include "compiler/module_table.h"
+#include "core/compiler/module_table.h"
 
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "compiler/module_table_dump.h"
+#include "core/compiler/module_table_dump.h"
 
-#include "compiler/module_table.h"
+#include "core/compiler/module_table.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "compiler/module_table_files.h"
+#include "core/compiler/module_table_files.h"
 
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 #include <string>
 

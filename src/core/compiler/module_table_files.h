@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/module_table.h"
+#include "core/compiler/module_table.h"
 
 #include <filesystem>
 

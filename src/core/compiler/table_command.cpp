@@ -1,6 +1,6 @@
-#include "compiler/table_command.h"
+#include "core/compiler/table_command.h"
 
-#include "compiler/duplicate_outputs.h"
+#include "core/compiler/duplicate_outputs.h"
 
 namespace veltra::core {
 

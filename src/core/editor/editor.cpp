@@ -1,12 +1,12 @@
-#include "editor/editor.h"
+#include "core/editor/editor.h"
 
-#include "editor/hover_text.h"
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "modules/catalogue.h"
-#include "util/lenient_int.h"
-#include "wiring/loop_wiring.h"
-#include "wiring/wiring.h"
+#include "core/editor/hover_text.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/modules/catalogue.h"
+#include "core/util/lenient_int.h"
+#include "core/wiring/loop_wiring.h"
+#include "core/wiring/wiring.h"
 
 namespace veltra::core {
 

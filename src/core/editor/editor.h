@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/editor_host.h"
-#include "model/project.h"
-#include "wiring/wire_field.h"
+#include "core/editor/editor_host.h"
+#include "core/model/project.h"
+#include "core/wiring/wire_field.h"
 
 #include <array>
 #include <cstdint>

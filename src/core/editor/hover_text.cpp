@@ -1,10 +1,10 @@
-#include "editor/hover_text.h"
+#include "core/editor/hover_text.h"
 
-#include "compiler/cross_reference.h"
-#include "compiler/duplicate_outputs.h"
-#include "modules/catalogue.h"
-#include "util/cp1252.h"
-#include "util/number_format.h"
+#include "core/compiler/cross_reference.h"
+#include "core/compiler/duplicate_outputs.h"
+#include "core/modules/catalogue.h"
+#include "core/util/cp1252.h"
+#include "core/util/number_format.h"
 
 #include <cmath>
 #include <cstdio>

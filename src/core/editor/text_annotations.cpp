@@ -1,6 +1,6 @@
-#include "editor/text_annotations.h"
+#include "core/editor/text_annotations.h"
 
-#include "util/lenient_int.h"
+#include "core/util/lenient_int.h"
 
 namespace veltra::core {
 

@@ -1,4 +1,4 @@
-#include "model/connection_ops.h"
+#include "core/model/connection_ops.h"
 
 namespace veltra::core {
 

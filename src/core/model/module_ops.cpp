@@ -1,7 +1,7 @@
-#include "model/module_ops.h"
+#include "core/model/module_ops.h"
 
-#include "modules/catalogue.h"
-#include "util/cp1252.h"
+#include "core/modules/catalogue.h"
+#include "core/util/cp1252.h"
 
 namespace veltra::core {
 

@@ -1,7 +1,7 @@
-#include "model/project.h"
+#include "core/model/project.h"
 
-#include "persist/signal_lists.h"
-#include "util/file_io.h"
+#include "core/persist/signal_lists.h"
+#include "core/util/file_io.h"
 
 #include <algorithm>
 #include <cstring>

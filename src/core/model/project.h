@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/limits.h"
-#include "model/signal_group.h"
-#include "model/types.h"
+#include "core/model/limits.h"
+#include "core/model/signal_group.h"
+#include "core/model/types.h"
 
 #include <array>
 #include <cstdint>

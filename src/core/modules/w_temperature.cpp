@@ -1,4 +1,4 @@
-#include "modules/w_temperature.h"
+#include "core/modules/w_temperature.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "persist/byte_reader.h"
+#include "core/persist/byte_reader.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <algorithm>
 

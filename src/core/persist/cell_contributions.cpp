@@ -1,4 +1,4 @@
-#include "persist/cell_contributions.h"
+#include "core/persist/cell_contributions.h"
 
 namespace veltra::core {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 #include <array>
 #include <cstddef>

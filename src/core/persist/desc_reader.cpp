@@ -1,7 +1,7 @@
-#include "persist/desc_reader.h"
+#include "core/persist/desc_reader.h"
 
-#include "persist/desc_sections.h"
-#include "util/lines.h"
+#include "core/persist/desc_sections.h"
+#include "core/util/lines.h"
 
 namespace veltra::core {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/signal_group.h"
+#include "core/model/signal_group.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "persist/desc_writer.h"
+#include "core/persist/desc_writer.h"
 
-#include "persist/desc_sections.h"
+#include "core/persist/desc_sections.h"
 
 namespace veltra::core {
 

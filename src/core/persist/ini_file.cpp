@@ -1,8 +1,8 @@
-#include "persist/ini_file.h"
+#include "core/persist/ini_file.h"
 
-#include "util/cp1252.h"
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/util/cp1252.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "persist/library_file.h"
+#include "core/persist/library_file.h"
 
-#include "persist/rkl_writer.h"
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/persist/rkl_writer.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 #include <string>
 

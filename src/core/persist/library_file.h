@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/project.h"
-#include "persist/rkl_reader.h"
+#include "core/model/project.h"
+#include "core/persist/rkl_reader.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
-#include "persist/loop_record.h"
+#include "core/persist/loop_record.h"
 
-#include "persist/wire_table_check.h"
+#include "core/persist/wire_table_check.h"
 
 #include <algorithm>
 #include <string>

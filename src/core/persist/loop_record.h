@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/project.h"
-#include "persist/byte_reader.h"
-#include "persist/byte_writer.h"
+#include "core/model/project.h"
+#include "core/persist/byte_reader.h"
+#include "core/persist/byte_writer.h"
 
 #include <cstddef>
 #include <cstdint>

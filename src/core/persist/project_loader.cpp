@@ -1,13 +1,13 @@
-#include "persist/project_loader.h"
+#include "core/persist/project_loader.h"
 
-#include "persist/byte_reader.h"
-#include "persist/desc_reader.h"
-#include "persist/txl_reader.h"
-#include "persist/uhr_reader.h"
-#include "persist/vtp_reader.h"
-#include "persist/vtr_reader.h"
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/persist/byte_reader.h"
+#include "core/persist/desc_reader.h"
+#include "core/persist/txl_reader.h"
+#include "core/persist/uhr_reader.h"
+#include "core/persist/vtp_reader.h"
+#include "core/persist/vtr_reader.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 namespace veltra::core {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "persist/cell_contributions.h"
-#include "persist/project_file_set.h"
+#include "core/persist/cell_contributions.h"
+#include "core/persist/project_file_set.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "persist/desc_writer.h"
-#include "persist/project_file_set.h"
-#include "persist/txl_writer.h"
-#include "persist/uhr_writer.h"
-#include "persist/vtr_writer.h"
-#include "util/file_io.h"
+#include "core/persist/desc_writer.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/txl_writer.h"
+#include "core/persist/uhr_writer.h"
+#include "core/persist/vtr_writer.h"
+#include "core/util/file_io.h"
 
 namespace veltra::core {
 

@@ -1,6 +1,6 @@
-#include "persist/rkl_reader.h"
+#include "core/persist/rkl_reader.h"
 
-#include "persist/byte_reader.h"
+#include "core/persist/byte_reader.h"
 
 namespace veltra::core {
 

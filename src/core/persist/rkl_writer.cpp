@@ -1,7 +1,7 @@
-#include "persist/rkl_writer.h"
+#include "core/persist/rkl_writer.h"
 
-#include "persist/byte_writer.h"
-#include "persist/loop_record.h"
+#include "core/persist/byte_writer.h"
+#include "core/persist/loop_record.h"
 
 namespace veltra::core {
 

@@ -1,9 +1,9 @@
-#include "persist/signal_lists.h"
+#include "core/persist/signal_lists.h"
 
-#include "modules/catalogue.h"
-#include "util/error.h"
-#include "util/file_io.h"
-#include "util/lines.h"
+#include "core/modules/catalogue.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
+#include "core/util/lines.h"
 
 namespace veltra::core {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/types.h"
+#include "core/model/types.h"
 
 #include <filesystem>
 #include <span>

@@ -1,6 +1,6 @@
-#include "persist/txl_reader.h"
+#include "core/persist/txl_reader.h"
 
-#include "util/lines.h"
+#include "core/util/lines.h"
 
 namespace veltra::core {
 

@@ -1,4 +1,4 @@
-#include "persist/txl_writer.h"
+#include "core/persist/txl_writer.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "persist/uhr_writer.h"
+#include "core/persist/uhr_writer.h"
 
 namespace veltra::core {
 

@@ -1,7 +1,7 @@
-#include "persist/vtp_reader.h"
+#include "core/persist/vtp_reader.h"
 
-#include "persist/byte_reader.h"
-#include "util/file_io.h"
+#include "core/persist/byte_reader.h"
+#include "core/util/file_io.h"
 
 namespace veltra::core {
 

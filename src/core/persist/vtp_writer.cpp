@@ -1,6 +1,6 @@
-#include "persist/vtp_writer.h"
+#include "core/persist/vtp_writer.h"
 
-#include "util/file_io.h"
+#include "core/util/file_io.h"
 
 namespace veltra::core {
 

@@ -1,6 +1,6 @@
-#include "persist/vtr_reader.h"
+#include "core/persist/vtr_reader.h"
 
-#include "persist/loop_record.h"
+#include "core/persist/loop_record.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/project.h"
-#include "persist/byte_reader.h"
+#include "core/model/project.h"
+#include "core/persist/byte_reader.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "persist/vtr_writer.h"
+#include "core/persist/vtr_writer.h"
 
-#include "persist/byte_writer.h"
-#include "persist/loop_record.h"
+#include "core/persist/byte_writer.h"
+#include "core/persist/loop_record.h"
 
 #include <array>
 

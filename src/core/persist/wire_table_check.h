@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/project.h"
-#include "persist/loop_record.h"
+#include "core/model/project.h"
+#include "core/persist/loop_record.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
-#include "util/file_io.h"
+#include "core/util/file_io.h"
 
-#include "util/error.h"
-#include "util/lines.h"
+#include "core/util/error.h"
+#include "core/util/lines.h"
 
 #include <cerrno>
 #include <cstdio>

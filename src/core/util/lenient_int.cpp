@@ -1,4 +1,4 @@
-#include "util/lenient_int.h"
+#include "core/util/lenient_int.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
-#include "util/number_parse.h"
+#include "core/util/number_parse.h"
 
-#include "util/error.h"
-#include "util/lenient_int.h"
+#include "core/util/error.h"
+#include "core/util/lenient_int.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "wiring/fast_path_finder.h"
+#include "core/wiring/fast_path_finder.h"
 
-#include "wiring/path_steps.h"
+#include "core/wiring/path_steps.h"
 
 #include <limits>
 #include <type_traits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wiring/open_list_heap.h"
-#include "wiring/path_finder.h"
+#include "core/wiring/open_list_heap.h"
+#include "core/wiring/path_finder.h"
 
 #include <array>
 #include <bitset>

@@ -1,6 +1,6 @@
-#include "wiring/literal_path_finder.h"
+#include "core/wiring/literal_path_finder.h"
 
-#include "wiring/path_steps.h"
+#include "core/wiring/path_steps.h"
 
 namespace veltra::core {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wiring/path_finder.h"
-#include "wiring/path_node.h"
+#include "core/wiring/path_finder.h"
+#include "core/wiring/path_node.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "wiring/loop_wiring.h"
+#include "core/wiring/loop_wiring.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <string>
 

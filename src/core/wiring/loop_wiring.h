@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/project.h"
-#include "wiring/wire_field.h"
-#include "wiring/wiring.h"
+#include "core/model/project.h"
+#include "core/wiring/wire_field.h"
+#include "core/wiring/wiring.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wiring/wire_field.h"
+#include "core/wiring/wire_field.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "wiring/path_finder.h"
+#include "core/wiring/path_finder.h"
 
-#include "wiring/fast_path_finder.h"
-#include "wiring/literal_path_finder.h"
+#include "core/wiring/fast_path_finder.h"
+#include "core/wiring/literal_path_finder.h"
 
 namespace veltra::core {
 

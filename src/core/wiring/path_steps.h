@@ -4,7 +4,7 @@
 // entered, what a step costs and how a found path is written into the field.
 // The two finders differ only in how they keep their lists.
 
-#include "wiring/wire_field.h"
+#include "core/wiring/wire_field.h"
 
 #include <cstdint>
 #include <cstdlib>

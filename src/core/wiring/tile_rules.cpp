@@ -1,4 +1,4 @@
-#include "wiring/tile_rules.h"
+#include "core/wiring/tile_rules.h"
 
 namespace veltra::core {
 

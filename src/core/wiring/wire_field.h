@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/limits.h"
+#include "core/model/limits.h"
 
 #include <array>
 #include <cstdint>

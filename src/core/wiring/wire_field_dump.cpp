@@ -1,4 +1,4 @@
-#include "wiring/wire_field_dump.h"
+#include "core/wiring/wire_field_dump.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "wiring/wiring.h"
+#include "core/wiring/wiring.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wiring/path_finder.h"
-#include "wiring/wire_field.h"
+#include "core/wiring/path_finder.h"
+#include "core/wiring/wire_field.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "app/about_dialog.h"
+#include "gui/app/about_dialog.h"
 
 #include <QDir>
 #include <QLabel>

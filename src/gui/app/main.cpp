@@ -1,5 +1,5 @@
 // veltra: the engineering program. Takes a project file on its command line.
-#include "app/main_window.h"
+#include "gui/app/main_window.h"
 
 #include <QApplication>
 #include <QLocale>

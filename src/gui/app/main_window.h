@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/settings.h"
-#include "compiler/module_table.h"
-#include "editor/bitmap_cache.h"
-#include "editor/editor.h"
-#include "editor/grid_painter.h"
-#include "model/project.h"
-#include "persist/project_loader.h"
+#include "core/app/settings.h"
+#include "core/compiler/module_table.h"
+#include "core/editor/editor.h"
+#include "core/model/project.h"
+#include "core/persist/project_loader.h"
+#include "gui/editor/bitmap_cache.h"
+#include "gui/editor/grid_painter.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/settings_dialog.h"
+#include "gui/app/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

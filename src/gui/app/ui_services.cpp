@@ -1,4 +1,4 @@
-#include "app/ui_services.h"
+#include "gui/app/ui_services.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "compiler/result_window.h"
+#include "gui/compiler/result_window.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "editor/bitmap_cache.h"
+#include "gui/editor/bitmap_cache.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "editor/grid_painter.h"
+#include "gui/editor/grid_painter.h"
 
-#include "editor/text_annotations.h"
-#include "modules/catalogue.h"
-#include "util/number_format.h"
-#include "util/qt_text.h"
-#include "wiring/tile_rules.h"
+#include "core/editor/text_annotations.h"
+#include "core/modules/catalogue.h"
+#include "core/util/number_format.h"
+#include "core/wiring/tile_rules.h"
+#include "gui/util/qt_text.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/bitmap_cache.h"
-#include "model/project.h"
-#include "wiring/wire_field.h"
+#include "core/model/project.h"
+#include "core/wiring/wire_field.h"
+#include "gui/editor/bitmap_cache.h"
 
 #include <QImage>
 #include <QString>

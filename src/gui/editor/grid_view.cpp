@@ -1,4 +1,4 @@
-#include "editor/grid_view.h"
+#include "gui/editor/grid_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

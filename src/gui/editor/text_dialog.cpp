@@ -1,7 +1,7 @@
-#include "editor/text_dialog.h"
+#include "gui/editor/text_dialog.h"
 
-#include "editor/text_annotations.h"
-#include "util/qt_text.h"
+#include "core/editor/text_annotations.h"
+#include "gui/util/qt_text.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "modules/constant_dialog.h"
+#include "gui/modules/constant_dialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modules/module_dialog.h"
+#include "gui/modules/module_dialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,12 +1,12 @@
-#include "modules/field_binding.h"
+#include "gui/modules/field_binding.h"
 
-#include "modules/signal_list_model.h"
-#include "modules/w_temperature.h"
-#include "persist/signal_lists.h"
-#include "util/error.h"
-#include "util/number_format.h"
-#include "util/number_parse.h"
-#include "util/qt_text.h"
+#include "core/modules/w_temperature.h"
+#include "core/persist/signal_lists.h"
+#include "core/util/error.h"
+#include "core/util/number_format.h"
+#include "core/util/number_parse.h"
+#include "gui/modules/signal_list_model.h"
+#include "gui/util/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

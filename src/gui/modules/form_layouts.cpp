@@ -1,4 +1,4 @@
-#include "modules/form_layout.h"
+#include "gui/modules/form_layout.h"
 
 namespace veltra::gui {
 

@@ -1,9 +1,9 @@
-#include "modules/limit_binding.h"
+#include "gui/modules/limit_binding.h"
 
-#include "modules/signal_list_model.h"
-#include "util/error.h"
-#include "util/number_format.h"
-#include "util/number_parse.h"
+#include "core/util/error.h"
+#include "core/util/number_format.h"
+#include "core/util/number_parse.h"
+#include "gui/modules/signal_list_model.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

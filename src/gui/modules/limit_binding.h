@@ -1,8 +1,8 @@
 #pragma once
 
-#include "modules/catalogue.h"
-#include "modules/field_binding.h"
-#include "modules/form_layout.h"
+#include "core/modules/catalogue.h"
+#include "gui/modules/field_binding.h"
+#include "gui/modules/form_layout.h"
 
 class QButtonGroup;
 class QGroupBox;

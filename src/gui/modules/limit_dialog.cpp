@@ -1,6 +1,6 @@
-#include "modules/limit_dialog.h"
+#include "gui/modules/limit_dialog.h"
 
-#include "modules/limit_binding.h"
+#include "gui/modules/limit_binding.h"
 
 namespace veltra::gui {
 

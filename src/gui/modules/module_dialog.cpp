@@ -1,9 +1,9 @@
-#include "modules/module_dialog.h"
+#include "gui/modules/module_dialog.h"
 
-#include "modules/catalogue.h"
-#include "modules/limit_binding.h"
-#include "util/error.h"
-#include "util/qt_text.h"
+#include "core/modules/catalogue.h"
+#include "core/util/error.h"
+#include "gui/modules/limit_binding.h"
+#include "gui/util/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "modules/field_binding.h"
-#include "modules/form_layout.h"
+#include "gui/modules/field_binding.h"
+#include "gui/modules/form_layout.h"
 
 #include <QDialog>
 #include <QString>

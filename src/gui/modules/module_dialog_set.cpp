@@ -1,8 +1,8 @@
-#include "modules/module_dialog_set.h"
+#include "gui/modules/module_dialog_set.h"
 
-#include "modules/constant_dialog.h"
-#include "modules/limit_dialog.h"
-#include "modules/time_switch_dialog.h"
+#include "gui/modules/constant_dialog.h"
+#include "gui/modules/limit_dialog.h"
+#include "gui/modules/time_switch_dialog.h"
 
 namespace veltra::gui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "modules/module_dialog.h"
-#include "modules/module_dialogs.h"
+#include "gui/modules/module_dialog.h"
+#include "gui/modules/module_dialogs.h"
 
 #include <QPointer>
 

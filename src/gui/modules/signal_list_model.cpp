@@ -1,6 +1,6 @@
-#include "modules/signal_list_model.h"
+#include "gui/modules/signal_list_model.h"
 
-#include "util/qt_text.h"
+#include "gui/util/qt_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "modules/switch_point_dialog.h"
+#include "gui/modules/switch_point_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "modules/time_switch_dialog.h"
+#include "gui/modules/time_switch_dialog.h"
 
-#include "modules/switch_point_dialog.h"
-#include "modules/time_switch.h"
-#include "util/error.h"
-#include "util/qt_text.h"
+#include "core/modules/time_switch.h"
+#include "core/util/error.h"
+#include "gui/modules/switch_point_dialog.h"
+#include "gui/util/qt_text.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

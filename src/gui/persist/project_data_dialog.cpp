@@ -1,6 +1,6 @@
-#include "persist/project_data_dialog.h"
+#include "gui/persist/project_data_dialog.h"
 
-#include "util/qt_text.h"
+#include "gui/util/qt_text.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

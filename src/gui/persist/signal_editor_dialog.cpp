@@ -1,6 +1,6 @@
-#include "persist/signal_editor_dialog.h"
+#include "gui/persist/signal_editor_dialog.h"
 
-#include "persist/signal_table_model.h"
+#include "gui/persist/signal_table_model.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "persist/signal_table_model.h"
+#include "gui/persist/signal_table_model.h"
 
-#include "util/qt_text.h"
+#include "gui/util/qt_text.h"
 
 namespace veltra::gui {
 

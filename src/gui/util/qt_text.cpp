@@ -1,6 +1,6 @@
-#include "util/qt_text.h"
+#include "gui/util/qt_text.h"
 
-#include "util/cp1252.h"
+#include "core/util/cp1252.h"
 
 namespace veltra::gui {
 

@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "core/app/settings.h"
 
-#include "core/persist/persist_test_util.h"
+#include "tests/core/persist/persist_test_util.h"
 
 namespace veltra::core {
 namespace {

@@ -2,9 +2,9 @@
 
 // Building projects for the compiler tests and benchmarks.
 
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "model/project.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/model/project.h"
 
 #include <cstdint>
 #include <cstring>

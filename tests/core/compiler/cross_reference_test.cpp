@@ -1,5 +1,5 @@
-#include "compiler/cross_reference.h"
 #include "compiler_test_support.h"
+#include "core/compiler/cross_reference.h"
 
 #include <gtest/gtest.h>
 

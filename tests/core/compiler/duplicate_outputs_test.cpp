@@ -1,7 +1,7 @@
-#include "compiler/duplicate_outputs.h"
-#include "compiler/table_command.h"
 #include "compiler_test_support.h"
-#include "persist/signal_lists.h"
+#include "core/compiler/duplicate_outputs.h"
+#include "core/compiler/table_command.h"
+#include "core/persist/signal_lists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "compiler/module_table.h"
-#include "compiler/module_table_dump.h"
 #include "compiler_test_support.h"
-#include "modules/catalogue.h"
+#include "core/compiler/module_table.h"
+#include "core/compiler/module_table_dump.h"
+#include "core/modules/catalogue.h"
 
 #include <gtest/gtest.h>
 

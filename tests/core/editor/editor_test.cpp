@@ -1,6 +1,6 @@
-#include "editor/editor.h"
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
+#include "core/editor/editor.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "editor/text_annotations.h"
-#include "util/lenient_int.h"
+#include "core/editor/text_annotations.h"
+#include "core/util/lenient_int.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
 
 #include <gtest/gtest.h>
 

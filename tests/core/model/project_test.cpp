@@ -1,7 +1,7 @@
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "model/project.h"
-#include "util/error.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/model/project.h"
+#include "core/util/error.h"
 
 #include <gtest/gtest.h>
 

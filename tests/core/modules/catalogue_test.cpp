@@ -1,4 +1,4 @@
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "modules/time_switch.h"
+#include "core/modules/time_switch.h"
 
-#include "model/project.h"
-#include "util/error.h"
+#include "core/model/project.h"
+#include "core/util/error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "modules/catalogue.h"
-#include "modules/w_temperature.h"
-#include "util/number_format.h"
-#include "util/number_parse.h"
+#include "core/modules/catalogue.h"
+#include "core/modules/w_temperature.h"
+#include "core/util/number_format.h"
+#include "core/util/number_parse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "persist/byte_reader.h"
+#include "core/persist/byte_reader.h"
 
 #include "persist_test_util.h"
 

@@ -1,7 +1,7 @@
-#include "persist/cell_contributions.h"
+#include "core/persist/cell_contributions.h"
 
-#include "persist/project_file_set.h"
-#include "persist/vtr_reader.h"
+#include "core/persist/project_file_set.h"
+#include "core/persist/vtr_reader.h"
 #include "persist_test_util.h"
 
 namespace veltra::core::test {

@@ -1,6 +1,6 @@
-#include "persist/desc_reader.h"
+#include "core/persist/desc_reader.h"
 
-#include "persist/desc_writer.h"
+#include "core/persist/desc_writer.h"
 #include "persist_test_util.h"
 
 namespace veltra::core::test {

@@ -1,7 +1,7 @@
-#include "persist/ini_file.h"
+#include "core/persist/ini_file.h"
 
+#include "core/util/file_io.h"
 #include "persist_test_util.h"
-#include "util/file_io.h"
 
 namespace veltra::core::test {
 namespace {

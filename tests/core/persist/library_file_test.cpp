@@ -1,8 +1,8 @@
-#include "persist/library_file.h"
+#include "core/persist/library_file.h"
 
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "persist/vtr_writer.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/persist/vtr_writer.h"
 #include "persist_test_util.h"
 
 namespace veltra::core::test {

@@ -2,10 +2,10 @@
 
 // Byte images built by hand from the record layouts, independent of the writers.
 
-#include "model/project.h"
-#include "persist/byte_reader.h"
-#include "util/error.h"
-#include "util/file_io.h"
+#include "core/model/project.h"
+#include "core/persist/byte_reader.h"
+#include "core/util/error.h"
+#include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "persist/project_loader.h"
+#include "core/persist/project_loader.h"
 
 #include "persist_test_util.h"
 

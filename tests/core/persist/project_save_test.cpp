@@ -1,6 +1,6 @@
-#include "persist/project_file_set.h"
+#include "core/persist/project_file_set.h"
 
-#include "model/module_ops.h"
+#include "core/model/module_ops.h"
 #include "persist_test_util.h"
 
 #include <csignal>

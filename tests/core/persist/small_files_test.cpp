@@ -1,8 +1,8 @@
-#include "persist/txl_reader.h"
-#include "persist/uhr_reader.h"
-#include "persist/uhr_writer.h"
-#include "persist/vtp_reader.h"
-#include "persist/vtp_writer.h"
+#include "core/persist/txl_reader.h"
+#include "core/persist/uhr_reader.h"
+#include "core/persist/uhr_writer.h"
+#include "core/persist/vtp_reader.h"
+#include "core/persist/vtp_writer.h"
 #include "persist_test_util.h"
 
 namespace veltra::core::test {

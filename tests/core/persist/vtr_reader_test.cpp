@@ -1,4 +1,4 @@
-#include "persist/vtr_reader.h"
+#include "core/persist/vtr_reader.h"
 
 #include "persist_test_util.h"
 

@@ -1,4 +1,4 @@
-#include "persist/wire_table_check.h"
+#include "core/persist/wire_table_check.h"
 
 #include <gtest/gtest.h>
 

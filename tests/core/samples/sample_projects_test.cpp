@@ -1,7 +1,7 @@
-#include "compiler/duplicate_outputs.h"
-#include "compiler/module_table.h"
-#include "persist/project_file_set.h"
-#include "wiring/loop_wiring.h"
+#include "core/compiler/duplicate_outputs.h"
+#include "core/compiler/module_table.h"
+#include "core/persist/project_file_set.h"
+#include "core/wiring/loop_wiring.h"
 
 #include <gtest/gtest.h>
 

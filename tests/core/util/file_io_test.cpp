@@ -1,6 +1,6 @@
-#include "util/file_io.h"
+#include "core/util/file_io.h"
 
-#include "core/persist/persist_test_util.h"
+#include "tests/core/persist/persist_test_util.h"
 
 namespace veltra::core::test {
 namespace {

@@ -1,6 +1,6 @@
-#include "util/lines.h"
+#include "core/util/lines.h"
 
-#include "util/file_io.h"
+#include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/persist/persist_test_util.h"
-#include "util/number_format.h"
-#include "util/number_parse.h"
+#include "core/util/number_format.h"
+#include "core/util/number_parse.h"
+#include "tests/core/persist/persist_test_util.h"
 
 #include <cmath>
 

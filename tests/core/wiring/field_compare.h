@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wiring/wire_field.h"
-#include "wiring/wire_field_dump.h"
+#include "core/wiring/wire_field.h"
+#include "core/wiring/wire_field_dump.h"
 
 #include <gtest/gtest.h>
 

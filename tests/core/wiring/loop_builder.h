@@ -3,10 +3,10 @@
 // Control loops for the router's tests and benchmarks: modules placed by the
 // editor's rules, connections between real catalogue ports.
 
-#include "model/connection_ops.h"
-#include "model/module_ops.h"
-#include "model/project.h"
-#include "modules/catalogue.h"
+#include "core/model/connection_ops.h"
+#include "core/model/module_ops.h"
+#include "core/model/project.h"
+#include "core/modules/catalogue.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,9 +1,9 @@
-#include "wiring/loop_wiring.h"
+#include "core/wiring/loop_wiring.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
-#include "core/wiring/field_compare.h"
-#include "core/wiring/loop_builder.h"
+#include "field_compare.h"
+#include "loop_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wiring/open_list_heap.h"
+#include "core/wiring/open_list_heap.h"
 
 #include <gtest/gtest.h>
 

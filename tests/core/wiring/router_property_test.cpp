@@ -1,10 +1,10 @@
 // The fast router must lay every line exactly as the literal one does, on
 // random loops; a fresh seed each run, printed, or VELTRA_ROUTER_SEED.
 
-#include "wiring/loop_wiring.h"
+#include "core/wiring/loop_wiring.h"
 
-#include "core/wiring/field_compare.h"
-#include "core/wiring/loop_builder.h"
+#include "field_compare.h"
+#include "loop_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "wiring/wiring.h"
+#include "core/wiring/wiring.h"
 
-#include "wiring/wire_field_dump.h"
+#include "core/wiring/wire_field_dump.h"
 
-#include "core/wiring/field_compare.h"
+#include "field_compare.h"
 
 #include <gtest/gtest.h>
 

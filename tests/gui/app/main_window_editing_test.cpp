@@ -1,9 +1,9 @@
 // The window passes tool buttons, grid pointer moves, keys and loop fields on to the editor.
 
-#include "app/main_window_harness.h"
-#include "gui_test_registry.h"
+#include "main_window_harness.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "editor/grid_view.h"
+#include "gui/editor/grid_view.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

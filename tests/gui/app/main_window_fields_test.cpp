@@ -1,10 +1,10 @@
 // The fields beside the grid (description, sample time, what the program's
 // own refills do to Modified) and the settings in "VTR.INI".
 
-#include "app/main_window_harness.h"
-#include "gui_test_registry.h"
+#include "main_window_harness.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "app/settings_dialog.h"
+#include "gui/app/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

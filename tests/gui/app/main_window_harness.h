@@ -5,10 +5,10 @@
 // questions and file dialogs, recorded module dialogs, and pointer and key
 // input sent to the window's own widgets.
 
-#include "app/main_window.h"
-#include "app/ui_services.h"
-#include "editor/grid_view.h"
-#include "modules/module_dialogs.h"
+#include "gui/app/main_window.h"
+#include "gui/app/ui_services.h"
+#include "gui/editor/grid_view.h"
+#include "gui/modules/module_dialogs.h"
 
 #include <QApplication>
 #include <QCursor>

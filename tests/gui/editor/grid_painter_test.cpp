@@ -1,10 +1,10 @@
 // The grid drawn with the build's artwork, compared with the artwork files rather than whole golden pictures.
 
-#include "gui_test_registry.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "core/wiring/loop_builder.h"
-#include "editor/bitmap_cache.h"
-#include "editor/grid_painter.h"
+#include "gui/editor/bitmap_cache.h"
+#include "gui/editor/grid_painter.h"
+#include "tests/core/wiring/loop_builder.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // "veltra-cli render": the picture of a loop as the window draws it.
 
-#include "gui_test_registry.h"
+#include "tests/gui/gui_test_registry.h"
 
 #include <QImage>
 #include <QProcess>

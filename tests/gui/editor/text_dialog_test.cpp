@@ -1,10 +1,10 @@
 // Free texts through the text tool and the "Text" dialog of the main window.
 
-#include "app/main_window_harness.h"
-#include "gui_test_registry.h"
+#include "tests/gui/app/main_window_harness.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "editor/grid_view.h"
-#include "editor/text_dialog.h"
+#include "gui/editor/grid_view.h"
+#include "gui/editor/text_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "dialog_test_support.h"
 
-#include "modules/constant_dialog.h"
-#include "modules/limit_binding.h"
-#include "modules/limit_dialog.h"
-#include "modules/switch_point_dialog.h"
-#include "modules/time_switch.h"
-#include "modules/time_switch_dialog.h"
+#include "core/modules/time_switch.h"
+#include "gui/modules/constant_dialog.h"
+#include "gui/modules/limit_binding.h"
+#include "gui/modules/limit_dialog.h"
+#include "gui/modules/switch_point_dialog.h"
+#include "gui/modules/time_switch_dialog.h"
 
 #include <QCheckBox>
 #include <QListWidget>

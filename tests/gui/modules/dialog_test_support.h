@@ -1,11 +1,11 @@
 #pragma once
 
-#include "gui_test.h"
-#include "model/module_ops.h"
-#include "model/project.h"
-#include "modules/module_dialog.h"
-#include "modules/module_dialog_set.h"
-#include "util/cp1252.h"
+#include "core/model/module_ops.h"
+#include "core/model/project.h"
+#include "core/util/cp1252.h"
+#include "gui/modules/module_dialog.h"
+#include "gui/modules/module_dialog_set.h"
+#include "tests/gui/gui_test.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "dialog_test_support.h"
 
-#include "modules/catalogue.h"
+#include "core/modules/catalogue.h"
 
 #include <QDir>
 #include <QFile>

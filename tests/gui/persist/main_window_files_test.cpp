@@ -1,13 +1,13 @@
 // Files and project lifecycle through the main window's commands, with the
 // file dialogs answered by the UiServices seam.
 
-#include "app/main_window_harness.h"
-#include "gui_test_registry.h"
+#include "tests/gui/app/main_window_harness.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "compiler/duplicate_outputs.h"
-#include "compiler/result_window.h"
-#include "editor/grid_view.h"
-#include "persist/project_data_dialog.h"
+#include "core/compiler/duplicate_outputs.h"
+#include "gui/compiler/result_window.h"
+#include "gui/editor/grid_view.h"
+#include "gui/persist/project_data_dialog.h"
 
 #include <QAction>
 #include <QDialog>

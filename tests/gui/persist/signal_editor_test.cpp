@@ -1,10 +1,10 @@
 // The signal editor opened from the main window's menu command.
 
-#include "app/main_window_harness.h"
-#include "gui_test_registry.h"
+#include "tests/gui/app/main_window_harness.h"
+#include "tests/gui/gui_test_registry.h"
 
-#include "persist/signal_editor_dialog.h"
-#include "persist/signal_table_model.h"
+#include "gui/persist/signal_editor_dialog.h"
+#include "gui/persist/signal_table_model.h"
 
 #include <QApplication>
 #include <QLineEdit>

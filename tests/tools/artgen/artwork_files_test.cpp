@@ -1,16 +1,16 @@
 // The files the program loads: 24-bit bitmaps laid out byte by byte, exactly
 // the painters' file set, and the same bytes in the build's program folder.
-#include "artwork_writer.h"
-#include "bmp_test_reader.h"
-#include "bmp_writer.h"
-#include "design_style.h"
-#include "icon_painter.h"
-#include "symbol_painter.h"
-#include "tile_painter.h"
-#include "toolbar_painter.h"
+#include "tests/tools/bmp_test_reader.h"
+#include "tools/artgen/artwork_writer.h"
+#include "tools/artgen/bmp_writer.h"
+#include "tools/artgen/design_style.h"
+#include "tools/artgen/icon_painter.h"
+#include "tools/artgen/symbol_painter.h"
+#include "tools/artgen/tile_painter.h"
+#include "tools/artgen/toolbar_painter.h"
 
-#include "modules/catalogue.h"
-#include "util/error.h"
+#include "core/modules/catalogue.h"
+#include "core/util/error.h"
 
 #include <gtest/gtest.h>
 

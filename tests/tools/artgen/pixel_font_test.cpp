@@ -1,6 +1,6 @@
-#include "pixel_font.h"
+#include "tools/artgen/pixel_font.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <gtest/gtest.h>
 

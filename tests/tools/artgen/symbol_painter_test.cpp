@@ -1,8 +1,8 @@
-#include "symbol_painter.h"
+#include "tools/artgen/symbol_painter.h"
 
-#include "bmp_test_reader.h"
-#include "modules/catalogue.h"
-#include "util/error.h"
+#include "core/modules/catalogue.h"
+#include "core/util/error.h"
+#include "tests/tools/bmp_test_reader.h"
 
 #include <gtest/gtest.h>
 

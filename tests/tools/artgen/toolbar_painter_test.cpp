@@ -1,6 +1,6 @@
-#include "toolbar_painter.h"
+#include "tools/artgen/toolbar_painter.h"
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 #include <gtest/gtest.h>
 

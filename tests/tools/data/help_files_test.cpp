@@ -1,7 +1,7 @@
 // The help texts shipped in the program folder, one per module letter and tool code, against the catalogue.
-#include "modules/catalogue.h"
-#include "util/cp1252.h"
-#include "util/file_io.h"
+#include "core/modules/catalogue.h"
+#include "core/util/cp1252.h"
+#include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 
