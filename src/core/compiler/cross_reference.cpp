@@ -55,13 +55,20 @@ CrossReference::CrossReference(const Project& project) {
 
 std::string CrossReference::GetQVW(char letter, long long number) const {
   std::string out;
-  if (number < 0) return out;
-  const std::uint64_t key = makeKey(static_cast<std::uint8_t>(letter), static_cast<std::uint64_t>(number));
-  auto it = std::lower_bound(m_places.begin(), m_places.end(), key,
-                             [](const Place& p, std::uint64_t k) { return p.key < k; });
-  for (; it != m_places.end() && it->key == key; ++it)
-    appendPlace(out, it->loop, it->col, it->row);
+  for (const Place& p : places(letter, number))
+    appendPlace(out, p.loop, p.col, p.row);
   return out;
+}
+
+std::span<const CrossReference::Place> CrossReference::places(char letter, long long number) const {
+  if (number < 0) return {};
+  const std::uint64_t key = makeKey(static_cast<std::uint8_t>(letter), static_cast<std::uint64_t>(number));
+  const auto less = [](const Place& p, std::uint64_t k) { return p.key < k; };
+  const auto first = std::lower_bound(m_places.begin(), m_places.end(), key, less);
+  auto last = first;
+  while (last != m_places.end() && last->key == key)
+    ++last;
+  return {first, last};
 }
 
 std::vector<std::string> crossReferenceLines(const Project& project) {

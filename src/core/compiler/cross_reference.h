@@ -3,6 +3,7 @@
 #include "core/model/project.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,14 +20,17 @@ std::string GetQVW(const Project& project, char letter, long long number);
 // as GetQVW on the project as it was when the index was built.
 class CrossReference {
 public:
-  explicit CrossReference(const Project& project);
-  std::string GetQVW(char letter, long long number) const;
-
-private:
   struct Place {
     std::uint64_t key; // letter << 32 | absolute signal number
     std::uint8_t loop, col, row;
   };
+
+  explicit CrossReference(const Project& project);
+  std::string GetQVW(char letter, long long number) const;
+  // The places GetQVW lists, in the same order.
+  std::span<const Place> places(char letter, long long number) const;
+
+private:
   std::vector<Place> m_places; // by key; in scan order within a key
 };
 

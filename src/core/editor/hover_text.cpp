@@ -87,16 +87,8 @@ bool hasCrossReference(char letter) {
 std::string formatFix(double v) { return formatFixed(v, 5, 2); }
 
 std::string formatLimit(double v) {
-  LimitRef ref = decodeLimit(v);
-  switch (ref.source) {
-  case LimitSource::H:
-    return "H" + std::to_string(static_cast<long long>(ref.value));
-  case LimitSource::F:
-    return "F" + std::to_string(static_cast<long long>(ref.value));
-  case LimitSource::Number:
-    break;
-  }
-  return formatFix(v);
+  std::string ref = limitReferenceText(v);
+  return ref.empty() ? formatFix(v) : ref;
 }
 
 std::string hoverText(const Project& p, int loop, int col, int row, const HoverFlags& flags) {

@@ -54,6 +54,14 @@ constexpr std::optional<SignalGroup> groupOfLetter(char letter) {
   }
 }
 
+// The caption of a group in the signal editor ("Signal Gruppe"); empty for S.
+constexpr std::string_view groupCaption(SignalGroup g) {
+  constexpr std::string_view kCaptions[] = {"analoger Ausgang",     "analoger Eingang",         "analoger Festwert",
+                                            "analoges Hilfssignal", "digtaler Eingang",         "digitaler Merker",
+                                            "digitaler Ausgang",    "analoges internes Signal", ""};
+  return kCaptions[static_cast<int>(g)];
+}
+
 constexpr bool inGroupRange(SignalGroup g, long long n) { return n >= 1 && n <= groupSize(g); }
 
 } // namespace veltra::core

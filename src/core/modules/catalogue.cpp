@@ -184,4 +184,17 @@ LimitRef decodeLimit(double v) {
   return {LimitSource::Number, v};
 }
 
+std::string limitReferenceText(double v) {
+  const LimitRef ref = decodeLimit(v);
+  switch (ref.source) {
+  case LimitSource::H:
+    return "H" + std::to_string(static_cast<long long>(ref.value));
+  case LimitSource::F:
+    return "F" + std::to_string(static_cast<long long>(ref.value));
+  case LimitSource::Number:
+    break;
+  }
+  return {};
+}
+
 } // namespace veltra::core

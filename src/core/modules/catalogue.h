@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace veltra::core {
@@ -77,6 +78,8 @@ struct LimitRef {
   double value; // the plain number, or the F/H number (may have a fraction)
 };
 LimitRef decodeLimit(double v);
+// "F3", "H1" for a reference (fraction cut off); empty for a plain number.
+std::string limitReferenceText(double v);
 constexpr double kLimitFBase = 32500.0;
 constexpr double kLimitHBase = 32600.0;
 constexpr double encodeLimitF(int n) { return kLimitFBase + n; }
