@@ -37,7 +37,8 @@ int cmdCompile(const Args& args);
 int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
-// Only in builds with the Qt program (VELTRA_CLI_RENDER).
+// Only in builds with the Qt program (VELTRA_CLI_QT).
 int cmdRender(const Args& args);
+int cmdPrint(const Args& args);
 
 } // namespace veltra::cli

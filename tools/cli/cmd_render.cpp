@@ -1,6 +1,7 @@
 // render: one control loop drawn as the main window draws it, into a PNG
 // file, without showing a window. Built only with the Qt program.
 #include "cli.h"
+#include "offscreen.h"
 
 #include "core/app/settings.h"
 #include "core/util/cp1252.h"
@@ -10,7 +11,6 @@
 #include "gui/editor/bitmap_cache.h"
 #include "gui/editor/grid_painter.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QStringList>
 
@@ -21,21 +21,6 @@
 namespace veltra::cli {
 
 using namespace veltra::core;
-
-namespace {
-
-// The painter needs a GUI application for fonts; the offscreen platform
-// needs no display.
-std::unique_ptr<QGuiApplication> offscreenApplication() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "veltra-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-} // namespace
 
 int cmdRender(const Args& args) {
   if (args.positional.size() != 1 || !args.has("--loop") || !args.has("-o")) return kExitUsage;

@@ -39,8 +39,11 @@ const std::map<std::string, CommandInfo>& commands() {
       {"check", {cmdCheck, "check PROJECT.vtr"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
-#ifdef VELTRA_CLI_RENDER
+#ifdef VELTRA_CLI_QT
       {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
+      {"print",
+       {cmdPrint, "print PROJECT.vtr --pdf OUT.pdf [--sections projekt,regelkreise,querverweise,signallisten] "
+                  "[--loop N | --all] [--xy] [--toc]"}},
 #endif
   };
   return table;
@@ -48,7 +51,7 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop", "-o", "--design"};
+  static const char* const kWithValue[] = {"--program-dir", "--loop", "-o", "--design", "--pdf", "--sections"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

@@ -20,6 +20,7 @@
 #include "gui/modules/module_dialog_set.h"
 #include "gui/persist/project_data_dialog.h"
 #include "gui/persist/signal_editor_dialog.h"
+#include "gui/print/print_commands.h"
 #include "gui/util/qt_text.h"
 
 #include <QAction>
@@ -115,6 +116,15 @@ MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* paren
   m_resultWindow = new ResultWindow(this);
   m_settingsDialog = new SettingsDialog(this);
   m_aboutDialog = new AboutDialog(m_programDir, this);
+  PrintCommands::Context printContext;
+  printContext.project = [this]() -> core::Project& { return *m_project; };
+  printContext.designDir = [this] { return QString::fromStdString(core::designDir(m_settings).string()); };
+  printContext.projectDir = [this] { return fromCp1252(m_settings.ProjectDir); };
+  printContext.showTexts = [this] { return m_settings.ShowTexts; };
+  printContext.showLoop = [this](int loop) { showLoop(loop); };
+  m_print = std::make_unique<PrintCommands>(this, *m_ui, m_bitmaps, m_programDir, std::move(printContext));
+  connect(m_resultWindow->printButton(), &QPushButton::clicked, this,
+          [this] { m_print->printLines(m_resultWindow->lines()); });
   m_projectDataDialog->setSaveHandler([this](const core::TProjectData& data) {
     QString proposed =
         m_projectFileName.isEmpty() ? QString() : QFileInfo(m_projectFileName).completeBaseName() + ".vtp";
@@ -352,7 +362,7 @@ void MainWindow::buildMenu() {
   doku->addAction(QStringLiteral("Projektdaten"), this, &MainWindow::ProjektdatenClick);
   doku->addAction(QStringLiteral("Querverweis"), this, &MainWindow::QuerverweisClick);
   doku->addAction(QStringLiteral("Editor"), this, &MainWindow::SignaleditorClick);
-  doku->addAction(QStringLiteral("Drucken "), this, &MainWindow::notYetAvailable);
+  doku->addAction(QStringLiteral("Drucken "), this, &MainWindow::DruckenClick);
   QMenu* graphik = menuBar()->addMenu(QStringLiteral("Graphik"));
   graphik->addAction(QStringLiteral("Graphik"), this, &MainWindow::notYetAvailable);
   m_designMenu = menuBar()->addMenu(QStringLiteral("Designs"));
@@ -723,6 +733,19 @@ void MainWindow::ProjektdatenClick() {
 void MainWindow::SignaleditorClick() {
   m_signalEditor->edit(*m_project);
   ZeichneAlles();
+}
+
+void MainWindow::DruckenClick() { m_print->DruckenClick(); }
+
+void MainWindow::showLoop(int loop) {
+  if (!core::validLoop(loop)) return;
+  m_project->CurrentLoop = loop;
+  m_refreshing = true;
+  m_edNum->setText(QString::number(loop));
+  m_upDown->setValue(loop);
+  m_edNum->setStyleSheet(QString());
+  m_refreshing = false;
+  m_editor.rebuild();
 }
 
 void MainWindow::EndeClick() {

@@ -28,6 +28,7 @@ namespace veltra::gui {
 class AboutDialog;
 class GridView;
 class ModuleDialogs;
+class PrintCommands;
 class ProjectDataDialog;
 class ResultWindow;
 class SettingsDialog;
@@ -69,6 +70,8 @@ public:
   void EinstellungenClick();
   void ProjektdatenClick();
   void SignaleditorClick();
+  // "Drucken ": the print dialog.
+  void DruckenClick();
   void EndeClick();
   // "Regelkreise speichern?" before the project is discarded.
   void AskSave();
@@ -84,6 +87,9 @@ public:
   TextDialog* textDialog() const { return m_textDialog; }
   SignalEditorDialog* signalEditor() const { return m_signalEditor; }
   ProjectDataDialog* projectDataDialog() const { return m_projectDataDialog; }
+  PrintCommands& printCommands() const { return *m_print; }
+  // Makes `loop` current and shows it.
+  void showLoop(int loop);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -165,6 +171,7 @@ private:
   ResultWindow* m_resultWindow = nullptr;
   SettingsDialog* m_settingsDialog = nullptr;
   AboutDialog* m_aboutDialog = nullptr;
+  std::unique_ptr<PrintCommands> m_print;
 };
 
 } // namespace veltra::gui

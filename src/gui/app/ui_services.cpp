@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 
 namespace veltra::gui {
 
@@ -31,6 +34,19 @@ QString QtUiServices::saveFileName(QWidget* parent, const QString& title, const 
   if (!proposed.isEmpty()) dialog.selectFile(QDir(dir).filePath(proposed));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
+}
+
+bool QtUiServices::choosePrinter(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUiServices::showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Vorschau"));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
+  dialog.resize(900, 1000);
+  dialog.exec();
 }
 
 } // namespace veltra::gui

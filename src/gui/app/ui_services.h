@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace veltra::gui {
@@ -19,6 +22,10 @@ public:
   // A file name to write (the dialog asks before overwriting), or empty.
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
                                const QString& filter, const QString& defaultSuffix) = 0;
+  // The platform's printer dialog on `printer`; false when cancelled.
+  virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+  // A print preview of what `paint` draws onto the printer it is given.
+  virtual void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
 };
 
 // The real dialogs.
@@ -30,6 +37,8 @@ public:
   QString openFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& proposed,
                        const QString& filter, const QString& defaultSuffix) override;
+  bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+  void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
 };
 
 } // namespace veltra::gui

@@ -34,8 +34,15 @@ void GridPainter::ZeichneAlles(QImage& image, const core::Project& p, int loop, 
                                const GridScene& scene) {
   if (image.size() != QSize(kImageSize, kImageSize)) image = newImage();
   QPainter g(&image);
+  paint(g, p, loop, field, scene);
+}
+
+void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const core::WireField& field,
+                        const GridScene& scene) {
+  // 7 points on the 96 dpi picture, whatever the device: a printer page
+  // draws the same picture scaled, labels included.
   QFont font = g.font();
-  font.setPointSize(7);
+  font.setPointSizeF(7.0 * 96.0 / g.device()->logicalDpiY());
   g.setFont(font);
   m_textAscent = g.fontMetrics().ascent();
   ZeichneFlaeche(g);
@@ -66,7 +73,8 @@ void GridPainter::ZeichneFlaeche(QPainter& g) {
   g.setRenderHint(QPainter::Antialiasing, false);
   g.fillRect(0, 0, kImageSize, kImageSize, Qt::white);
   QPen dotted(QColor(128, 128, 128), 1, Qt::DotLine);
-  dotted.setCosmetic(true);
+  // Scaled onto a printer page the dots grow with the picture.
+  dotted.setCosmetic(!g.worldTransform().isScaling());
   g.setPen(dotted);
   for (int k = 0; k <= 15; ++k) {
     const int y = k < 15 ? kCell * k : kImageSize - 1;
@@ -113,7 +121,7 @@ void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, in
   const bool inverted = type != nullptr && type->flagOffset >= 0 && top.u8(type->flagOffset) != 0;
   const QString file = m_designDir + (inverted ? "/IMod" : "/Mod") + QChar(letter) + ".bmp";
   const int height = type != nullptr ? type->height : 1;
-  g.drawImage(x, y, m_cache.get(file, QSize(kCell, kCell * height)));
+  drawPicture(g, x, y, m_cache.get(file, QSize(kCell, kCell * height)));
   if (type == nullptr) return;
   g.setPen(Qt::black);
   if (type->label == SymbolLabel::Constant) {
@@ -123,6 +131,18 @@ void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, in
   }
   const QString label = labelOf(*type, top);
   if (!label.isEmpty()) drawTextAt(g, x + 10, y + 16, label);
+}
+
+void GridPainter::drawPicture(QPainter& g, int x, int y, const QImage& image) {
+  if (m_magnify == 1) {
+    g.drawImage(x, y, image);
+    return;
+  }
+  auto it = m_magnified.find(image.cacheKey());
+  if (it == m_magnified.end())
+    it = m_magnified.insert(image.cacheKey(), image.scaled(image.size() * m_magnify, Qt::IgnoreAspectRatio,
+                                                            Qt::FastTransformation));
+  g.drawImage(QRect(x, y, image.width(), image.height()), *it);
 }
 
 void GridPainter::ZeichneErrRahmen(QPainter& g, int x, int y) {
@@ -158,7 +178,7 @@ const QImage& GridPainter::tile(int rule, bool analogOnly) {
 
 void GridPainter::ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j) {
   const core::TWireCell& cell = field[i][j];
-  g.drawImage(kSub * i, kSub * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
+  drawPicture(g, kSub * i, kSub * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
 }
 
 void GridPainter::drawTexts(QPainter& g, const core::Project& p, int loop) {

@@ -4,6 +4,7 @@
 #include "core/wiring/wire_field.h"
 #include "gui/editor/bitmap_cache.h"
 
+#include <QHash>
 #include <QImage>
 #include <QString>
 
@@ -42,12 +43,20 @@ public:
 
   void ZeichneAlles(QImage& image, const core::Project& p, int loop, const core::WireField& field,
                     const GridScene& scene);
+  // The same on any painter whose coordinates are those of the 525 x 525
+  // picture (a printer page scales them to its own size).
+  void paint(QPainter& g, const core::Project& p, int loop, const core::WireField& field, const GridScene& scene);
   void ZeichneFlaeche(QPainter& g);
   void ZeichneModul(QPainter& g, const core::Project& p, int loop, int x, int y, char letter);
   void ZeichneErrRahmen(QPainter& g, int x, int y);
   void ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows);
   void ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j);
   void drawTexts(QPainter& g, const core::Project& p, int loop);
+
+  // Symbols and tiles drawn k times enlarged pixel by pixel first, for a
+  // device that scales the picture up (a printer page): its own scaling
+  // might smooth them. 1 on the screen.
+  void setImageMagnification(int k) { m_magnify = k < 1 ? 1 : k; }
 
   // A fresh white grid picture of the right size and format.
   static QImage newImage();
@@ -57,6 +66,7 @@ private:
   // (an image is implicitly shared, so a copy costs nothing).
   const QImage& tile(int rule, bool analogOnly);
   void drawTextAt(QPainter& g, int x, int y, const QString& text);
+  void drawPicture(QPainter& g, int x, int y, const QImage& image);
 
   BitmapCache& m_cache;
   std::array<QImage, 32> m_tiles;
@@ -65,6 +75,8 @@ private:
   QString m_programDir;
   QString m_designDir;
   std::function<void(QPainter&, int, int, char)> m_debugDrawer;
+  int m_magnify = 1;
+  QHash<qint64, QImage> m_magnified; // by the source picture's cache key
 };
 
 } // namespace veltra::gui

@@ -1,6 +1,7 @@
 #include "gui/persist/signal_editor_dialog.h"
 
 #include "gui/persist/signal_table_model.h"
+#include "gui/util/qt_text.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -20,9 +21,6 @@ namespace {
 constexpr core::SignalGroup kGroups[] = {core::SignalGroup::A, core::SignalGroup::E, core::SignalGroup::F,
                                          core::SignalGroup::H, core::SignalGroup::I, core::SignalGroup::M,
                                          core::SignalGroup::Q, core::SignalGroup::V};
-const char* const kCaptions[] = {"analoger Ausgang",     "analoger Eingang",        "analoger Festwert",
-                                 "analoges Hilfssignal", "digtaler Eingang",        "digitaler Merker",
-                                 "digitaler Ausgang",    "analoges internes Signal"};
 
 // Descriptions typed in the editor keep at most 20 characters.
 class DescriptionDelegate : public QStyledItemDelegate {
@@ -68,7 +66,7 @@ SignalEditorDialog::SignalEditorDialog(QWidget* parent) : QDialog(parent) {
   auto* boxLayout = new QVBoxLayout(box);
   m_groups = new QButtonGroup(this);
   for (int i = 0; i < 8; ++i) {
-    auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), box);
+    auto* b = new QRadioButton(fromUtf8(std::string(core::groupCaption(kGroups[i]))), box);
     m_groups->addButton(b, i);
     boxLayout->addWidget(b);
   }

@@ -56,8 +56,19 @@ public:
     ++saveCalls;
     return next(saveNames);
   }
+  bool choosePrinter(QWidget*, QPrinter&) override {
+    ++printerCalls;
+    return false; // no printer in the test: as if the dialog was cancelled
+  }
+  void showPrintPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override {
+    ++previewCalls;
+    if (onPreview) onPreview(printer, paint);
+  }
 
   std::function<void(const QString& question)> onAsk; // runs before the answer
+  // Runs in place of the preview window.
+  std::function<void(QPrinter&, const std::function<void(QPrinter*)>&)> onPreview;
+  int printerCalls = 0, previewCalls = 0;
   std::deque<bool> answers;
   std::deque<QString> openNames, saveNames;
   QStringList questions, errors, infos, unscripted;
