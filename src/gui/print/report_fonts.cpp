@@ -16,6 +16,8 @@ QFont reportFont(core::TextStyle style) {
   QFont font(QStringLiteral("DejaVu Sans Mono"));
   font.setStyleHint(QFont::Monospace);
   font.setHintingPreference(QFont::PreferNoHinting);
+  // Text must come back out of the PDF as typed: no ligatures ("ff").
+  font.setStyleStrategy(QFont::PreferNoShaping);
   font.setKerning(false);
   font.setPixelSize(kReportPixels);
   font.setBold(style == core::TextStyle::Bold);
@@ -26,6 +28,8 @@ QFont gridFont(int points) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setHintingPreference(QFont::PreferNoHinting);
+  // Text must come back out of the PDF as typed: no ligatures ("ff").
+  font.setStyleStrategy(QFont::PreferNoShaping);
   font.setPixelSize(static_cast<int>(std::lround(points * core::kReferenceDpi / 72.0)));
   return font;
 }

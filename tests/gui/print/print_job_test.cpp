@@ -1,0 +1,224 @@
+// The print job and the window's "Drucken": pictures at device resolution,
+// grids, the PDF written whole or not at all, the dialog and the loop left
+// current.
+
+#include "core/model/module_ops.h"
+#include "core/modules/catalogue.h"
+#include "core/print/report_builder.h"
+#include "core/util/error.h"
+#include "gui/print/print_commands.h"
+#include "gui/print/print_dialog.h"
+#include "gui/print/print_job.h"
+#include "gui/print/report_painter.h"
+#include "gui/print/result_print.h"
+#include "tests/gui/app/main_window_harness.h"
+#include "tests/gui/gui_test.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QPushButton>
+
+namespace veltra::gui::testing {
+
+class PrintJobTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowHarness> h;
+  QTemporaryDir out;
+
+  core::TCell& put(int loop, int col, int row, char letter) {
+    core::Project& p = h->project();
+    const core::ModuleType* type = core::moduleType(letter);
+    for (int k = 0; k < type->height; ++k) {
+      core::TCell& c = p.cell(loop, col, row + k);
+      c.clear();
+      c.letter = static_cast<std::uint8_t>(letter);
+      c.height = type->height;
+      c.part = static_cast<std::uint8_t>(k + 1);
+    }
+    core::createModuleDefaults(p, p.cell(loop, col, row));
+    return p.cell(loop, col, row);
+  }
+
+  static QStringList pdfFiles(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
+
+private slots:
+  void initTestCase() { veltra::test::quietOffscreenWarnings(); }
+  void init() { h = std::make_unique<WindowHarness>(); }
+  void cleanup() {
+    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
+    h.reset();
+  }
+
+  void dialogOffersTheSixBoxesWithTheirDefaults() {
+    PrintDialog& d = *h->window().printCommands().dialog();
+    QCOMPARE(d.windowTitle(), QString("Drucken"));
+    const std::pair<const char*, bool> boxes[] = {
+        {"Projektbeschreibung", true}, {"Regelkreise", true}, {"Signallisten", true},
+        {"Querverweise", true},        {"alle", true},        {"X/Y-Signale", false}};
+    for (const auto& [caption, checked] : boxes) {
+      QCheckBox* found = nullptr;
+      for (QCheckBox* b : d.findChildren<QCheckBox*>())
+        if (b->text() == caption) found = b;
+      QVERIFY2(found != nullptr, caption);
+      QCOMPARE(found->isChecked(), checked);
+    }
+    QCOMPARE(d.printButton()->text(), QString("Drucken"));
+  }
+
+  void nothingCheckedJustClosesTheDialog() {
+    PrintDialog& d = *h->window().printCommands().dialog();
+    WindowHarness::whenModal([&d](QWidget*) {
+      for (const char* name : {"cbProjekt", "cbRegelkreise", "cbSignallisten", "cbQuerverweise"})
+        d.box(name)->setChecked(false);
+      d.pdfButton()->click();
+    });
+    h->window().DruckenClick();
+    QCOMPARE(h->ui().saveCalls, 0);
+    QCOMPARE(h->ui().printerCalls, 0);
+  }
+
+  void pdfFromTheDialogLeavesTheLastPrintedLoopCurrentAndShown() {
+    put(2, 0, 0, 'E');
+    put(6, 0, 0, 'R');
+    h->ui().saveNames = {out.filePath("doku.pdf")};
+    PrintDialog& d = *h->window().printCommands().dialog();
+    WindowHarness::whenModal([&d](QWidget*) { d.pdfButton()->click(); });
+    h->window().DruckenClick();
+    QVERIFY2(h->ui().errors.isEmpty(), qPrintable(h->ui().errors.join(", ")));
+    QFile pdf(out.filePath("doku.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QCOMPARE(h->project().CurrentLoop, 6);
+    QCOMPARE(h->window().edNum()->text(), QString("6"));
+    // Without "alle" only the current loop.
+    h->project().CurrentLoop = 2;
+    core::PrintOptions o;
+    o.allLoops = false;
+    QVERIFY(h->window().printCommands().printToPdf(o, out.filePath("eins.pdf")));
+    QCOMPARE(h->project().CurrentLoop, 2);
+  }
+
+  void anEmptyChoiceIsReportedAndWritesNothing() {
+    core::PrintOptions o;
+    o.projectData = o.crossReferences = o.signalLists = false;
+    o.allLoops = false; // the current loop is empty
+    QVERIFY(!h->window().printCommands().printToPdf(o, out.filePath("leer.pdf")));
+    QCOMPARE(h->ui().infos.size(), 1);
+    QVERIFY(!QFile::exists(out.filePath("leer.pdf")));
+  }
+
+  void aCancelledOrFailedPdfLeavesNoFileBehind() {
+    put(1, 0, 0, 'E');
+    BitmapCache cache;
+    PrintJob job(h->project(), cache, h->programDir().path(), QString());
+    const core::Report report = job.layOut(core::PrintOptions{}, PrintJob::defaultLayout());
+    QVERIFY(report.pages.size() > 2);
+    QTemporaryDir dir;
+    int asked = 0;
+    QVERIFY(!job.writePdf(dir.filePath("abbruch.pdf"), report, PrintJob::defaultLayout(),
+                          [&asked](int page, int) { return ++asked, page < 2; }));
+    QCOMPARE(asked, 3);
+    QCOMPARE(pdfFiles(dir.path()), QStringList());
+    // An existing file stays as it was when the new one is cancelled.
+    QFile keep(dir.filePath("alt.pdf"));
+    QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("alt") == 3);
+    keep.close();
+    QVERIFY(!job.writePdf(dir.filePath("alt.pdf"), report, PrintJob::defaultLayout(), [](int, int) { return false; }));
+    QCOMPARE(pdfFiles(dir.path()), QStringList{"alt.pdf"});
+    QVERIFY(QFile(dir.filePath("alt.pdf")).size() == 3);
+    bool refused = false;
+    try {
+      job.writePdf(dir.filePath("fehlt/x.pdf"), report, PrintJob::defaultLayout());
+    } catch (const core::Error& e) {
+      refused = QString::fromUtf8(e.what()).contains("kann nicht erstellt werden");
+    }
+    QVERIFY(refused);
+  }
+
+  void loopPictureIsDrawnAtDeviceResolutionWithSymbolsAsPixelBlocks() {
+    core::TCell& r = put(1, 2, 1, 'R');
+    r.error = -10; // an error frame
+    // The screen picture and the same loop four times as large.
+    BitmapCache cache;
+    GridPainter painter(cache);
+    const QString design = QString::fromStdString(core::designDir(h->window().settings()).string());
+    painter.setFolders(h->programDir().path(), design);
+    core::WireField field{};
+    QImage screen = GridPainter::newImage();
+    painter.ZeichneAlles(screen, h->project(), 1, field, {});
+    QImage big(4 * 525, 4 * 525, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    {
+      QPainter g(&big);
+      g.scale(4, 4);
+      painter.setImageMagnification(4);
+      painter.paint(g, h->project(), 1, field, {});
+    }
+    // Inside the symbol's header band with its letter (within the error
+    // frame) every screen pixel is a 4 x 4 block of the same colour.
+    QSet<QRgb> colours;
+    for (int y = 37; y < 44; ++y)
+      for (int x = 72; x < 99; ++x) {
+        colours.insert(screen.pixel(x, y));
+        for (int d = 0; d < 16; ++d)
+          QCOMPARE(big.pixel(4 * x + d % 4, 4 * y + d / 4), screen.pixel(x, y));
+      }
+    QVERIFY(colours.size() > 1); // the band and its letter, not a blank area
+    // The red frame is as wide as a scaled screen pixel, not a hairline.
+    int red = 0;
+    for (int x = 4 * 68; x < 4 * 73; ++x)
+      red += QColor(big.pixel(x, 4 * 50)) == QColor(255, 0, 0) ? 1 : 0;
+    QVERIFY2(red >= 3, qPrintable(QString::number(red)));
+  }
+
+  void gridCellsHaveFramesAndTheFixedColour() {
+    core::PageGrid grid;
+    grid.x = 10;
+    grid.y = 10;
+    grid.columnWidths = {40, 60, 60};
+    grid.rowHeight = 20;
+    grid.padding = 3;
+    grid.fontPoints = 2;
+    grid.rows = {{"", "", ""}, {"1", "", ""}};
+    QImage img(200, 60, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+      QPainter g(&img);
+      ReportPainter::paintGrid(g, grid);
+    }
+    QCOMPARE(QColor(img.pixel(10, 35)), QColor(51, 51, 51)); // left frame of row 1
+    QCOMPARE(QColor(img.pixel(150, 20)).red(), 230);         // heading row: fixed colour
+    QCOMPARE(QColor(img.pixel(80, 40)).red(), 230);          // second column: fixed
+    QCOMPARE(QColor(img.pixel(150, 40)), QColor(Qt::white)); // description: normal colour
+  }
+
+  void resultLinesContinueOnFurtherPagesInsteadOfBeingCut() {
+    const int perPage = resultLinesPerPage(3508);
+    QVERIFY(perPage > 30);
+    QStringList lines;
+    for (int k = 0; k < perPage + 5; ++k)
+      lines << QString("Zeile %1").arg(k);
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath("e.pdf"));
+    pdf.setPageLayout(PrintJob::defaultLayout());
+    QPainter g(&pdf);
+    paintResultLines(g, pdf, lines);
+    g.end();
+    QProcess text;
+    text.start("pdftotext", {dir.filePath("e.pdf"), "-"});
+    if (!text.waitForFinished(30000)) QSKIP("pdftotext not available");
+    const QString all = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(all.count('\f'), 2);
+    QVERIFY(all.contains(QString("Zeile %1").arg(perPage + 4)));
+  }
+};
+
+VELTRA_GUI_TEST(PrintJobTest);
+
+} // namespace veltra::gui::testing
+
+#include "print_job_test.moc"
