@@ -21,22 +21,22 @@ QCheckBox* checkBox(const QString& caption, const char* name, bool checked, QWid
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Drucken"));
-  auto* sections = new QGroupBox(QStringLiteral("Inhalt"), this);
+  auto* sections = new QGroupBox(QStringLiteral("Abschnitte"), this);
   m_projectData = checkBox(QStringLiteral("Projektbeschreibung"), "cbProjekt", true, sections);
   m_loops = checkBox(QStringLiteral("Regelkreise"), "cbRegelkreise", true, sections);
   m_signalLists = checkBox(QStringLiteral("Signallisten"), "cbSignallisten", true, sections);
   m_crossReferences = checkBox(QStringLiteral("Querverweise"), "cbQuerverweise", true, sections);
+  m_contents = checkBox(QStringLiteral("Inhaltsverzeichnis"), "cbInhalt", false, sections);
+  m_contents->setToolTip(QStringLiteral("Eine erste Seite \"Inhalt\" mit den Abschnitten und Regelkreisen"));
   auto* sectionLayout = new QVBoxLayout(sections);
-  for (QCheckBox* b : {m_projectData, m_loops, m_signalLists, m_crossReferences})
+  for (QCheckBox* b : {m_projectData, m_loops, m_signalLists, m_crossReferences, m_contents})
     sectionLayout->addWidget(b);
 
   auto* loops = new QGroupBox(QStringLiteral("Regelkreise"), this);
   m_all = checkBox(QStringLiteral("alle"), "cbAlle", true, loops);
   m_connections = checkBox(QStringLiteral("X/Y-Signale"), "cbXY", false, loops);
-  m_contents = checkBox(QStringLiteral("Inhaltsverzeichnis"), "cbInhalt", false, loops);
-  m_contents->setToolTip(QStringLiteral("Eine erste Seite \"Inhalt\" mit den Abschnitten und Regelkreisen"));
   auto* loopLayout = new QVBoxLayout(loops);
-  for (QCheckBox* b : {m_all, m_connections, m_contents})
+  for (QCheckBox* b : {m_all, m_connections})
     loopLayout->addWidget(b);
   loopLayout->addStretch();
   // The loop options mean nothing without the loops.

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,9 +57,14 @@ public:
     ++saveCalls;
     return next(saveNames);
   }
-  bool choosePrinter(QWidget*, QPrinter&) override {
+  // A test has no printer: with `printerFile` set, the chosen "printer"
+  // writes that PDF file; otherwise the dialog counts as cancelled.
+  bool choosePrinter(QWidget*, QPrinter& printer) override {
     ++printerCalls;
-    return false; // no printer in the test: as if the dialog was cancelled
+    if (printerFile.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerFile);
+    return true;
   }
   void showPrintPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override {
     ++previewCalls;
@@ -68,6 +74,7 @@ public:
   std::function<void(const QString& question)> onAsk; // runs before the answer
   // Runs in place of the preview window.
   std::function<void(QPrinter&, const std::function<void(QPrinter*)>&)> onPreview;
+  QString printerFile;
   int printerCalls = 0, previewCalls = 0;
   std::deque<bool> answers;
   std::deque<QString> openNames, saveNames;

@@ -2,10 +2,12 @@
 // grids, the PDF written whole or not at all, the dialog and the loop left
 // current.
 
+#include "core/app/settings.h"
 #include "core/model/module_ops.h"
 #include "core/modules/catalogue.h"
 #include "core/print/report_builder.h"
 #include "core/util/error.h"
+#include "gui/compiler/result_window.h"
 #include "gui/print/print_commands.h"
 #include "gui/print/print_dialog.h"
 #include "gui/print/print_job.h"
@@ -23,28 +25,31 @@
 
 namespace veltra::gui::testing {
 
-class PrintJobTest : public QObject {
+namespace {
+
+// A module with its defaults at (col, row), whatever the placement rules say.
+core::TCell& putModule(core::Project& p, int loop, int col, int row, char letter) {
+  const core::ModuleType* type = core::moduleType(letter);
+  for (int k = 0; k < type->height; ++k) {
+    core::TCell& c = p.cell(loop, col, row + k);
+    c.clear();
+    c.letter = static_cast<std::uint8_t>(letter);
+    c.height = type->height;
+    c.part = static_cast<std::uint8_t>(k + 1);
+  }
+  core::createModuleDefaults(p, p.cell(loop, col, row));
+  return p.cell(loop, col, row);
+}
+
+} // namespace
+
+class PrintWindowTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<WindowHarness> h;
   QTemporaryDir out;
 
-  core::TCell& put(int loop, int col, int row, char letter) {
-    core::Project& p = h->project();
-    const core::ModuleType* type = core::moduleType(letter);
-    for (int k = 0; k < type->height; ++k) {
-      core::TCell& c = p.cell(loop, col, row + k);
-      c.clear();
-      c.letter = static_cast<std::uint8_t>(letter);
-      c.height = type->height;
-      c.part = static_cast<std::uint8_t>(k + 1);
-    }
-    core::createModuleDefaults(p, p.cell(loop, col, row));
-    return p.cell(loop, col, row);
-  }
-
-  static QStringList pdfFiles(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
-
+  core::TCell& put(int loop, int col, int row, char letter) { return putModule(h->project(), loop, col, row, letter); }
 private slots:
   void initTestCase() { veltra::test::quietOffscreenWarnings(); }
   void init() { h = std::make_unique<WindowHarness>(); }
@@ -53,7 +58,7 @@ private slots:
     h.reset();
   }
 
-  void dialogOffersTheSixBoxesWithTheirDefaults() {
+  void dialogOffersTheSixBoxesAndClosesWhenNothingIsChecked() {
     PrintDialog& d = *h->window().printCommands().dialog();
     QCOMPARE(d.windowTitle(), QString("Drucken"));
     const std::pair<const char*, bool> boxes[] = {
@@ -67,10 +72,7 @@ private slots:
       QCOMPARE(found->isChecked(), checked);
     }
     QCOMPARE(d.printButton()->text(), QString("Drucken"));
-  }
-
-  void nothingCheckedJustClosesTheDialog() {
-    PrintDialog& d = *h->window().printCommands().dialog();
+    // Nothing checked: the dialog just closes.
     WindowHarness::whenModal([&d](QWidget*) {
       for (const char* name : {"cbProjekt", "cbRegelkreise", "cbSignallisten", "cbQuerverweise"})
         d.box(name)->setChecked(false);
@@ -102,6 +104,37 @@ private slots:
     QCOMPARE(h->project().CurrentLoop, 2);
   }
 
+  // The printer and the preview get the same pages; the result window
+  // prints its lines.
+  void printerPreviewAndResultWindowPrint() {
+    put(3, 0, 0, 'E');
+    h->ui().printerFile = out.filePath("drucker.pdf");
+    PrintDialog& d = *h->window().printCommands().dialog();
+    WindowHarness::whenModal([&d](QWidget*) { d.printButton()->click(); });
+    h->window().DruckenClick();
+    QCOMPARE(h->ui().printerCalls, 1);
+    QVERIFY(QFileInfo(out.filePath("drucker.pdf")).size() > 1000);
+    QCOMPARE(h->project().CurrentLoop, 3);
+
+    h->ui().onPreview = [this](QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(out.filePath("vorschau.pdf"));
+      paint(&printer);
+    };
+    WindowHarness::whenModal([&d](QWidget*) { d.previewButton()->click(); });
+    h->window().DruckenClick();
+    QCOMPARE(h->ui().previewCalls, 1);
+    QVERIFY(QFileInfo(out.filePath("vorschau.pdf")).size() > 1000);
+
+    h->ui().printerFile = out.filePath("ergebnisse.pdf");
+    h->window().resultWindow()->ClearLines();
+    h->window().resultWindow()->AddLine("Querverweisliste");
+    h->window().resultWindow()->printButton()->click();
+    QCOMPARE(h->ui().printerCalls, 2);
+    QVERIFY(QFileInfo(out.filePath("ergebnisse.pdf")).size() > 500);
+    QVERIFY2(h->ui().errors.isEmpty(), qPrintable(h->ui().errors.join(", ")));
+  }
+
   void anEmptyChoiceIsReportedAndWritesNothing() {
     core::PrintOptions o;
     o.projectData = o.crossReferences = o.signalLists = false;
@@ -110,11 +143,29 @@ private slots:
     QCOMPARE(h->ui().infos.size(), 1);
     QVERIFY(!QFile::exists(out.filePath("leer.pdf")));
   }
+};
+
+VELTRA_GUI_TEST(PrintWindowTest);
+
+// Without a window: the job's PDF, pictures, grids and result lines.
+class PrintJobTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<core::Project> project;
+
+  core::TCell& put(int loop, int col, int row, char letter) { return putModule(*project, loop, col, row, letter); }
+  static QStringList pdfFiles(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
+
+private slots:
+  void init() {
+    project = std::make_unique<core::Project>();
+    project->resetLoops();
+  }
 
   void aCancelledOrFailedPdfLeavesNoFileBehind() {
     put(1, 0, 0, 'E');
     BitmapCache cache;
-    PrintJob job(h->project(), cache, h->programDir().path(), QString());
+    PrintJob job(*project, cache, VELTRA_PROGRAM_DIR, QString());
     const core::Report report = job.layOut(core::PrintOptions{}, PrintJob::defaultLayout());
     QVERIFY(report.pages.size() > 2);
     QTemporaryDir dir;
@@ -145,18 +196,18 @@ private slots:
     // The screen picture and the same loop four times as large.
     BitmapCache cache;
     GridPainter painter(cache);
-    const QString design = QString::fromStdString(core::designDir(h->window().settings()).string());
-    painter.setFolders(h->programDir().path(), design);
+    const QString design = QString::fromStdString(core::designDir(core::loadSettings(VELTRA_PROGRAM_DIR)).string());
+    painter.setFolders(VELTRA_PROGRAM_DIR, design);
     core::WireField field{};
     QImage screen = GridPainter::newImage();
-    painter.ZeichneAlles(screen, h->project(), 1, field, {});
+    painter.ZeichneAlles(screen, *project, 1, field, {});
     QImage big(4 * 525, 4 * 525, QImage::Format_RGB32);
     big.fill(Qt::white);
     {
       QPainter g(&big);
       g.scale(4, 4);
       painter.setImageMagnification(4);
-      painter.paint(g, h->project(), 1, field, {});
+      painter.paint(g, *project, 1, field, {});
     }
     // Inside the symbol's header band with its letter (within the error
     // frame) every screen pixel is a 4 x 4 block of the same colour.
