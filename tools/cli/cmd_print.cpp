@@ -47,8 +47,7 @@ bool chooseSections(const std::string& list, PrintOptions& o) {
 } // namespace
 
 int cmdPrint(const Args& args) {
-  if (args.positional.size() != 1 || !args.has("--pdf") || (args.has("--loop") && args.has("--all")))
-    return kExitUsage;
+  if (args.positional.size() != 1 || !args.has("--pdf") || (args.has("--loop") && args.has("--all"))) return kExitUsage;
   PrintOptions options;
   options.connections = args.has("--xy");
   options.contents = args.has("--toc");

@@ -4,8 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace veltra::gui {
 

@@ -140,8 +140,8 @@ void GridPainter::drawPicture(QPainter& g, int x, int y, const QImage& image) {
   }
   auto it = m_magnified.find(image.cacheKey());
   if (it == m_magnified.end())
-    it = m_magnified.insert(image.cacheKey(), image.scaled(image.size() * m_magnify, Qt::IgnoreAspectRatio,
-                                                            Qt::FastTransformation));
+    it = m_magnified.insert(image.cacheKey(),
+                            image.scaled(image.size() * m_magnify, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   g.drawImage(QRect(x, y, image.width(), image.height()), *it);
 }
 

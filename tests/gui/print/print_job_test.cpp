@@ -13,6 +13,7 @@
 #include "gui/print/print_job.h"
 #include "gui/print/report_painter.h"
 #include "gui/print/result_print.h"
+#include "tests/core/print/print_test_support.h"
 #include "tests/gui/app/main_window_harness.h"
 #include "tests/gui/gui_test.h"
 
@@ -25,23 +26,7 @@
 
 namespace veltra::gui::testing {
 
-namespace {
-
-// A module with its defaults at (col, row), whatever the placement rules say.
-core::TCell& putModule(core::Project& p, int loop, int col, int row, char letter) {
-  const core::ModuleType* type = core::moduleType(letter);
-  for (int k = 0; k < type->height; ++k) {
-    core::TCell& c = p.cell(loop, col, row + k);
-    c.clear();
-    c.letter = static_cast<std::uint8_t>(letter);
-    c.height = type->height;
-    c.part = static_cast<std::uint8_t>(k + 1);
-  }
-  core::createModuleDefaults(p, p.cell(loop, col, row));
-  return p.cell(loop, col, row);
-}
-
-} // namespace
+namespace print_test = core::print_test;
 
 class PrintWindowTest : public QObject {
   Q_OBJECT
@@ -49,7 +34,9 @@ class PrintWindowTest : public QObject {
   std::unique_ptr<WindowHarness> h;
   QTemporaryDir out;
 
-  core::TCell& put(int loop, int col, int row, char letter) { return putModule(h->project(), loop, col, row, letter); }
+  core::TCell& put(int loop, int col, int row, char letter) {
+    return print_test::put(h->project(), loop, col, row, letter);
+  }
 private slots:
   void initTestCase() { veltra::test::quietOffscreenWarnings(); }
   void init() { h = std::make_unique<WindowHarness>(); }
@@ -153,7 +140,9 @@ class PrintJobTest : public QObject {
 
   std::unique_ptr<core::Project> project;
 
-  core::TCell& put(int loop, int col, int row, char letter) { return putModule(*project, loop, col, row, letter); }
+  core::TCell& put(int loop, int col, int row, char letter) {
+    return print_test::put(*project, loop, col, row, letter);
+  }
   static QStringList pdfFiles(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
 
 private slots:
