@@ -22,16 +22,13 @@ std::string firstDescriptionLine(const Project& project, int loop) {
 // wide, with "…" when something was cut.
 std::string fitted(const std::string& text, int width, const TextMetrics& metrics) {
   if (metrics.width(text, TextStyle::Normal) <= width) return text;
-  std::string cut = text;
+  // No line holds more than a few hundred characters: start from there.
+  std::string cut = text.substr(0, 400);
   while (!cut.empty()) {
-    do
+    // The last code point: its tail bytes, then its lead byte.
+    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80)
       cut.pop_back();
-    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
-    if (!cut.empty()) {
-      // Drop the lead byte of a code point whose tail was removed.
-      const unsigned char last = static_cast<unsigned char>(cut.back());
-      if (last >= 0xC0) cut.pop_back();
-    }
+    if (!cut.empty()) cut.pop_back();
     if (metrics.width(cut + "…", TextStyle::Normal) <= width) return cut + "…";
   }
   return {};
@@ -116,15 +113,19 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Text
       continue;
     }
     if (!line.empty()) lines.push_back(line);
-    // A word wider than the line is broken between code points.
+    // A word wider than the line is broken between code points; widths
+    // add up character by character, so a damaged text of any length costs
+    // one pass.
     while (metrics.width(word, style) > width) {
-      std::size_t cut = 0, next = 0;
-      while (next < word.size()) {
-        std::size_t n = next + 1;
+      std::size_t cut = 0;
+      int used = 0;
+      while (cut < word.size()) {
+        std::size_t n = cut + 1;
         while (n < word.size() && (static_cast<unsigned char>(word[n]) & 0xC0) == 0x80)
           ++n;
-        if (metrics.width(word.substr(0, n), style) > width) break;
-        cut = next = n;
+        used += metrics.width(std::string_view(word).substr(cut, n - cut), style);
+        if (used > width) break;
+        cut = n;
       }
       if (cut == 0) cut = word.size(); // not even one character fits
       lines.push_back(word.substr(0, cut));

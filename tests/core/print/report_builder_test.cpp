@@ -355,6 +355,24 @@ TEST_F(ReportTest, ContentsListSectionsAndLoopsWithTheirPages) {
             "Seite " + std::to_string(pageOf([](const ReportPage& pg) { return pg.title == "Signallisten"; })));
 }
 
+TEST_F(ReportTest, ContentsCutALongDescriptionToItsLine) {
+  put(*p, 4, 0, 0, 'E');
+  std::string description = "Kessel";
+  for (int k = 0; k < 300; ++k)
+    description += "\xe4"; // "ä" in code page 1252
+  p->LoopText[4] = description;
+  PrintOptions o = only(false, true, false, false);
+  o.contents = true;
+  const Report r = build(*p, o);
+  const PageText* label = nullptr;
+  for (const PageText& t : r.pages.at(0).texts)
+    if (t.text.rfind("Regelkreis 4  Kessel", 0) == 0) label = &t;
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text.substr(label->text.size() - 7), "ää…"); // whole code points
+  EXPECT_LT(label->x + kMetrics.width(label->text, TextStyle::Normal),
+            2480 - kMargin - kMetrics.width("Seite 2", TextStyle::Normal));
+}
+
 TEST(WrapText, BreaksAtBlanksAndSplitsOverlongWords) {
   const FixedPitchMetrics m{10, 10};
   EXPECT_EQ(wrapText("eins zwei drei", 90, m), (std::vector<std::string>{"eins zwei", "drei"}));
