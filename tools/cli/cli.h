@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chart/chart_model.h"
 #include "core/persist/project_file_set.h"
 
 #include <filesystem>
@@ -37,8 +38,12 @@ int cmdCompile(const Args& args);
 int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
+int cmdChart(const Args& args);
 // Only in builds with the Qt program (VELTRA_CLI_QT).
 int cmdRender(const Args& args);
 int cmdPrint(const Args& args);
+// Draws a chart into a PNG or PDF file (a message and kExitUsage in a
+// build without the Qt program).
+int renderChartFile(const core::ChartModel& chart, const std::string& out, int width, int height);
 
 } // namespace veltra::cli

@@ -39,6 +39,7 @@ const std::map<std::string, CommandInfo>& commands() {
       {"check", {cmdCheck, "check PROJECT.vtr"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
+      {"chart", {cmdChart, "chart FILE.gra --json | -o OUT.png|.pdf [--size W×H]"}},
 #ifdef VELTRA_CLI_QT
       {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
       {"print",
@@ -51,7 +52,8 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop", "-o", "--design", "--pdf", "--sections"};
+  static const char* const kWithValue[] = {"--program-dir", "--loop",     "-o",    "--design",
+                                           "--pdf",         "--sections", "--size"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

@@ -99,6 +99,20 @@ std::vector<AxisTick> axisTicks(const AxisMapping& m, int logCycleDivisions) {
   return out;
 }
 
+long long tickIndex(const AxisMapping& m, double v) {
+  if (m.log) return std::llround(std::log10(v) * 1000);
+  if (m.time && m.tickType != dt_custom && isCalendarDateTime(v)) {
+    if (const int months = monthsOf(m.tickType); months > 0) {
+      const CivilDateTime c = decodeDateTime(v);
+      return (c.year * 12LL + c.month - 1) / months;
+    }
+    // Weeks counted from a Monday.
+    if (m.tickType == dt_weekly) return std::llround((v - 2) / 7);
+  }
+  const double k = v / m.step;
+  return std::isfinite(k) && std::fabs(k) < 1e15 ? std::llround(k) : 0;
+}
+
 int labelDecimals(const AxisMapping& m, const TAxisSettings& axis) {
   if (!axis.AutoLabelDecimals) return std::clamp(axis.LabelDecimals, 0, 15);
   for (int d = 0; d < 12; ++d) {

@@ -20,6 +20,11 @@ struct AxisTick {
 inline constexpr std::size_t kMaxTicks = 5000;
 std::vector<AxisTick> axisTicks(const AxisMapping& m, int logCycleDivisions);
 
+// The number of a tick counted from zero (or from the month of year 0 for
+// month-based date ticks), so that labels thinned to every n-th tick stay
+// on round values.
+long long tickIndex(const AxisMapping& m, double v);
+
 // The decimals of labels of a linear axis: its own, or the fewest that show
 // every multiple of the step exactly.
 int labelDecimals(const AxisMapping& m, const TAxisSettings& axis);
