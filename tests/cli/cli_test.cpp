@@ -1,3 +1,4 @@
+#include "core/chart/gra_file.h"
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/persist/project_file_set.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <string>
 #include <sys/wait.h>
@@ -153,6 +155,51 @@ TEST_F(CliTest, RouteDumpsTheFieldAndBothRoutersAgree) {
   const CliRun literal = cli("route " + sample.string() + " --loop 2 --literal");
   EXPECT_EQ(literal.out, fast.out);
   EXPECT_EQ(cli("route " + sample.string() + " --loop 201").code, 64);
+}
+
+// A chart file as JSON: the axes as drawn at the graph window's size.
+TEST_F(CliTest, ChartPrintsTheChartFileAsJson) {
+  ChartModel c;
+  c.Appearance.GraphTitle = "Kühlung";
+  c.YAxis.Title = "°C";
+  c.YAxis_Second.AutoSizing = false;
+  c.YAxis_Second.Min = -300;
+  c.YAxis_Second.Max = 300;
+  c.YAxis_Second.Reversed = true;
+  TSeries& s = c.Series(1);
+  s.Name = "Vorlauf";
+  s.SetLineColor(rgbColor(255, 128, 0));
+  s.Add(1, 3);
+  s.Add(2, std::numeric_limits<double>::quiet_NaN());
+  s.Add(3, 47);
+  c.Series(2).SetWhichYAxis(false);
+  const fs::path gra = dir / "k.gra";
+  saveChartFile(c, gra, 1);
+  const CliRun r = cli("chart " + gra.string() + " --json");
+  ASSERT_EQ(r.code, 0) << r.err;
+  for (const char* field :
+       {"\"title\": \"Kühlung\"", "\"y\": {\"title\": \"°C\", \"min\": 0, \"max\": 50, \"step\": 5, \"log\": false",
+        "\"y2\": {\"title\": \"\", \"min\": -300, \"max\": 300, \"step\": 100, \"log\": false, \"time\": false, "
+        "\"reversed\": true, \"grid\": true, \"auto\": false}",
+        "\"legend\": {\"visible\": true, \"left\": 70, \"top\": 6, \"width\": 0, \"height\": 0}",
+        "{\"number\": 1, \"name\": \"Vorlauf\", \"active\": true, \"line_color\": \"#ff8000\", \"axis\": \"y\", "
+        "\"legend_status\": 3, \"line_style\": 0, \"draw_points\": true, \"points\": [[1, 3], [2, null], [3, 47]]}",
+        "{\"number\": 2, \"name\": \"\", \"active\": true, \"line_color\": \"#0000c8\", \"axis\": \"y2\""})
+    EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+}
+
+TEST_F(CliTest, ChartRefusesDamagedFilesAndOtherInputs) {
+  std::ofstream(dir / "kaputt.gra", std::ios::binary) << std::string("\x06\x09xygg03.20\x06\x03", 13);
+  const std::tuple<std::string, int, const char*> cases[] = {
+      {"chart " + (dir / "kaputt.gra").string() + " --json", 2, "Die Graphikdatei \"kaputt.gra\" ist beschädigt"},
+      {"chart " + (dir / "fehlt.gra").string() + " --json", 2, "kann nicht geöffnet werden"},
+      {"chart " + (dir / "kaputt.gra").string(), 64, ""},
+      {"chart " + (dir / "tag.txt").string() + " --json", 64, "keine Graphikdatei"},
+      {"chart " + (dir / "kaputt.gra").string() + " -o x.png --size 0x5", 64, "Breite×Höhe"}};
+  for (const auto& [args, code, message] : cases) {
+    const CliRun r = cli(args);
+    EXPECT_TRUE(r.code == code && r.err.find(message) != std::string::npos) << args << ": " << r.code << " " << r.err;
+  }
 }
 
 } // namespace

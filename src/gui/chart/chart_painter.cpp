@@ -119,6 +119,7 @@ void drawSeries(QPainter& p, const ChartModel& chart, const ChartMetrics& m, con
   core::SeriesPath path;
   std::vector<core::PixelPoint> marks;
   QPolygon polygon;
+  QList<QLine> lines;
   for (const auto& s : chart.series()) {
     if (!s->Active || s->count() == 0) continue;
     const AxisMapping y = d.y(s->FirstAxis ? m.y : m.y2);
@@ -131,10 +132,21 @@ void drawSeries(QPainter& p, const ChartModel& chart, const ChartMetrics& m, con
                Qt::BevelJoin);
       pen.setCosmetic(true);
       p.setPen(pen);
+      // A solid line is drawn as separate segments that each cover both their
+      // ends: the picture is then the plain union of the segments, the same
+      // for four points per column as for all of them. Dashes need the
+      // polyline, along which their pattern runs.
+      const bool segments = penStyle(s->LineStyle) == Qt::SolidLine;
       std::size_t begin = 0;
       for (std::size_t end : path.runEnds) {
         if (end - begin == 1) {
           p.drawPoint(path.points[begin].x, path.points[begin].y);
+        } else if (segments) {
+          lines.resize(static_cast<qsizetype>(end - begin - 1));
+          for (std::size_t k = begin; k + 1 < end; ++k)
+            lines[static_cast<qsizetype>(k - begin)] =
+                QLine(path.points[k].x, path.points[k].y, path.points[k + 1].x, path.points[k + 1].y);
+          p.drawLines(lines.data(), static_cast<int>(lines.size()));
         } else {
           polygon.resize(static_cast<int>(end - begin));
           for (std::size_t k = begin; k < end; ++k)
