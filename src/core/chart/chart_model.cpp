@@ -96,7 +96,11 @@ void TAxis::setAutoSizing(bool on) {
   if (m_owner) m_owner->changed();
 }
 
-ChartModel::ChartModel() { adopt(); }
+ChartModel::ChartModel() {
+  // The second y axis belongs to the right side.
+  YAxis_Second.OffsetType = ao_Maximum;
+  adopt();
+}
 
 ChartModel::ChartModel(const ChartModel& other)
     : XAxis(other.XAxis), YAxis(other.YAxis), YAxis_Second(other.YAxis_Second), Appearance(other.Appearance),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace veltra::core {
 
@@ -31,6 +32,39 @@ VisibleRange visibleRange(const SeriesPoints& points, const AxisMapping& x, int 
     if (e < xs.size()) ++e;
   }
   return {b, e};
+}
+
+// The first index after `from` (a point of column `key`) whose column lies
+// beyond `key`. The search starts where the previous column's size points
+// to and gallops from there, so that it reads points next to those just
+// read: with evenly spaced samples it lands at once, where a plain binary
+// search over millions of points would miss the cache at every step.
+std::size_t columnEnd(const AxisMapping& x, std::span<const double> xs, std::size_t from, std::size_t end, int key,
+                      std::size_t hint) {
+  const auto inColumn = [&](std::size_t k) { return columnKey(x, xs[k]) <= key; };
+  const std::size_t guess = std::min(end, from + std::max<std::size_t>(hint, 1));
+  std::size_t lo = from, hi = guess; // inColumn(lo); hi == end or !inColumn(hi)
+  if (guess < end && inColumn(guess)) {
+    lo = guess;
+    for (std::size_t step = 1;; step *= 2) {
+      hi = std::min(end, lo + step);
+      if (hi == end || !inColumn(hi)) break;
+      lo = hi;
+    }
+  } else {
+    for (std::size_t step = 1; hi > from + 1; step *= 2) {
+      const std::size_t back = hi - std::min(step, hi - from - 1);
+      if (inColumn(back)) {
+        lo = back;
+        break;
+      }
+      hi = back;
+    }
+  }
+  const auto first = xs.begin() + static_cast<std::ptrdiff_t>(lo);
+  return static_cast<std::size_t>(std::partition_point(first, xs.begin() + static_cast<std::ptrdiff_t>(hi),
+                                                       [&](double v) { return columnKey(x, v) <= key; }) -
+                                  xs.begin());
 }
 
 class PathBuilder {
@@ -101,7 +135,7 @@ void buildSeriesPath(const SeriesPoints& points, const AxisMapping& x, const Axi
   const auto ys = points.y();
   const VisibleRange r = visibleRange(points, x, clip.left, clip.right, true);
   PathBuilder path(y, out);
-  std::size_t i = r.begin;
+  std::size_t i = r.begin, previousColumn = 1;
   while (i < r.end) {
     const int key = columnKey(x, xs[i]);
     const int px = x.direction * key;
@@ -110,10 +144,8 @@ void buildSeriesPath(const SeriesPoints& points, const AxisMapping& x, const Axi
     while (j < r.end && j < i + 8 && columnKey(x, xs[j]) == key)
       ++j;
     if (decimate && j == i + 8 && j < r.end && columnKey(x, xs[j]) == key)
-      j = static_cast<std::size_t>(std::partition_point(xs.begin() + static_cast<std::ptrdiff_t>(j),
-                                                        xs.begin() + static_cast<std::ptrdiff_t>(r.end),
-                                                        [&](double v) { return columnKey(x, v) <= key; }) -
-                                   xs.begin());
+      j = columnEnd(x, xs, j, r.end, key, previousColumn);
+    previousColumn = j - i;
     double low, high;
     if (decimate && j - i > 4 && extremes(points, i, j, y.log, low, high)) {
       path.column(px, ys[i], low, high, ys[j - 1]);

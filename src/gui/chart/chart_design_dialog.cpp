@@ -89,9 +89,9 @@ public:
     auto* box = new QCheckBox(caption);
     box->setObjectName(m_prefix + name);
     box->setChecked(field);
-    QObject::connect(box, &QCheckBox::toggled, &m_dialog, [this, &field](bool on) {
+    QObject::connect(box, &QCheckBox::toggled, &m_dialog, [d = &m_dialog, &field](bool on) {
       field = on;
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(box);
     return box;
@@ -102,9 +102,9 @@ public:
     spin->setObjectName(m_prefix + name);
     spin->setRange(lo, hi);
     spin->setValue(std::clamp(field, lo, hi));
-    QObject::connect(spin, &QSpinBox::valueChanged, &m_dialog, [this, &field](int v) {
+    QObject::connect(spin, &QSpinBox::valueChanged, &m_dialog, [d = &m_dialog, &field](int v) {
       field = v;
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, spin);
     return spin;
@@ -113,12 +113,12 @@ public:
   QLineEdit* real(const QString& caption, const QString& name, double& field) {
     auto* edit = new QLineEdit(QString::fromStdString(core::formatGeneral(field)));
     edit->setObjectName(m_prefix + name);
-    QObject::connect(edit, &QLineEdit::textEdited, &m_dialog, [this, edit, &field](const QString& text) {
+    QObject::connect(edit, &QLineEdit::textEdited, &m_dialog, [d = &m_dialog, edit, &field](const QString& text) {
       const auto v = core::parseReal(text.toStdString());
       markInvalid(edit, !v);
       if (!v) return; // the field keeps its value
       field = *v;
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, edit);
     return edit;
@@ -127,9 +127,9 @@ public:
   QLineEdit* text(const QString& caption, const QString& name, std::string& field) {
     auto* edit = new QLineEdit(chartText(field));
     edit->setObjectName(m_prefix + name);
-    QObject::connect(edit, &QLineEdit::textEdited, &m_dialog, [this, &field](const QString& t) {
+    QObject::connect(edit, &QLineEdit::textEdited, &m_dialog, [d = &m_dialog, &field](const QString& t) {
       field = chartText(t);
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, edit);
     return edit;
@@ -142,10 +142,10 @@ public:
     combo->addItems(items);
     combo->setCurrentIndex(
         static_cast<int>(field) >= 0 && static_cast<int>(field) < items.size() ? static_cast<int>(field) : 0);
-    QObject::connect(combo, &QComboBox::currentIndexChanged, &m_dialog, [this, &field](int i) {
+    QObject::connect(combo, &QComboBox::currentIndexChanged, &m_dialog, [d = &m_dialog, &field](int i) {
       if (i < 0) return;
       field = static_cast<E>(i);
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, combo);
     return combo;
@@ -158,14 +158,14 @@ public:
     button->setStyleSheet(colorStyle(field));
     // A colour put into the "chosen" property beforehand is taken without
     // the colour dialog (the tests choose so).
-    QObject::connect(button, &QPushButton::clicked, &m_dialog, [this, button, &field] {
+    QObject::connect(button, &QPushButton::clicked, &m_dialog, [d = &m_dialog, button, &field] {
       QColor c = button->property("chosen").value<QColor>();
-      if (!c.isValid()) c = QColorDialog::getColor(toQColor(field), &m_dialog);
+      if (!c.isValid()) c = QColorDialog::getColor(toQColor(field), d);
       button->setProperty("chosen", QVariant());
       if (!c.isValid()) return;
       field = fromQColor(c);
       button->setStyleSheet(colorStyle(field));
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, button);
     return button;
@@ -176,16 +176,16 @@ public:
     button->setObjectName(m_prefix + name);
     const auto label = [&field] { return QStringLiteral("%1, %2 pt").arg(chartText(field.name)).arg(field.size); };
     button->setText(label());
-    QObject::connect(button, &QPushButton::clicked, &m_dialog, [this, button, &field, label] {
+    QObject::connect(button, &QPushButton::clicked, &m_dialog, [d = &m_dialog, button, &field, label] {
       bool ok = false;
       QFont start(chartText(field.name), std::max(1, field.size));
       start.setBold(field.bold);
       start.setItalic(field.italic);
-      const QFont chosen = QFontDialog::getFont(&ok, start, &m_dialog, QStringLiteral("Schrift"));
+      const QFont chosen = QFontDialog::getFont(&ok, start, d, QStringLiteral("Schrift"));
       if (!ok) return;
       field = fromQFont(chosen, field.color);
       button->setText(label());
-      m_dialog.changed();
+      d->changed();
     });
     m_form->addRow(caption, button);
     return button;
@@ -219,6 +219,7 @@ ChartDesignDialog::ChartDesignDialog(TXYChart& chart, QWidget* parent)
   auto* top = new QHBoxLayout;
   layout->addLayout(top);
   m_pages = new QTabWidget;
+  m_pages->setUsesScrollButtons(false); // every page's name in view
   top->addWidget(m_pages);
   m_pages->addTab(axisPage(m_edited.XAxis, "x"), QStringLiteral("X Achse"));
   m_pages->addTab(axisPage(m_edited.YAxis, "y"), QStringLiteral("Y Achse"));
