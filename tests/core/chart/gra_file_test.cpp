@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace veltra::core {
@@ -92,7 +93,8 @@ TEST(GraFileTest, WriteReadWriteIsByteIdentical) {
 }
 
 TEST(GraFileTest, ThroughAFile) {
-  const auto path = std::filesystem::temp_directory_path() / "veltra_gra_test.gra";
+  // A name of this process: test runs of other checkouts share the folder.
+  const auto path = std::filesystem::temp_directory_path() / ("veltra_gra_test_" + std::to_string(getpid()) + ".gra");
   saveChartFile(richChart(), path, 1);
   EXPECT_EQ(chartFileImage(loadChartFile(path), 1), chartFileImage(richChart(), 1));
   std::filesystem::remove(path);
