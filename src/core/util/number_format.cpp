@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace veltra::core {
@@ -67,6 +68,92 @@ std::string formatGeneral(double v) {
   out += digits.substr(0, 1);
   if (n > 1) out += "." + digits.substr(1);
   return out + "E" + std::to_string(exp);
+}
+
+namespace {
+
+// The decimal digits (without sign, dot and trailing zeros) and the decimal
+// exponent of the first digit of a text in to_chars' scientific form.
+struct Decimal {
+  char digits[24];
+  int count = 0;
+  int exp = 0;
+};
+
+Decimal splitScientific(std::string_view sci) {
+  Decimal d;
+  const std::size_t e = sci.find('e');
+  for (std::size_t i = 0; i < e; ++i)
+    if (sci[i] >= '0' && sci[i] <= '9' && d.count < static_cast<int>(sizeof d.digits)) d.digits[d.count++] = sci[i];
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  const char* p = sci.data() + e + 1;
+  if (*p == '+') ++p;
+  std::from_chars(p, sci.data() + sci.size(), d.exp);
+  return d;
+}
+
+} // namespace
+
+std::string formatGeneralDigits(double v, int precision) {
+  std::string out;
+  appendGeneralDigits(out, v, precision);
+  return out;
+}
+
+void appendGeneralDigits(std::string& out, double v, int precision) {
+  if (std::isnan(v) || std::isinf(v)) {
+    out += formatFixed(v, precision, 0);
+    return;
+  }
+  if (v == 0.0) {
+    out += '0';
+    return;
+  }
+  char buf[64];
+  // The shortest digits that read back as v equal v rounded to `precision`
+  // digits whenever there are no more of them than that, for up to 15
+  // digits: a normal double's error is far below half a unit of its 15th
+  // digit. Only longer ones, subnormal values with their few bits and more
+  // digits than a double holds need the slower rounding.
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+  Decimal d = splitScientific({buf, static_cast<std::size_t>(res.ptr - buf)});
+  if (d.count > precision || precision > 15 || std::fabs(v) < std::numeric_limits<double>::min()) {
+    res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
+    d = splitScientific({buf, static_cast<std::size_t>(res.ptr - buf)});
+  }
+  if (v < 0) out += '-';
+  const std::string_view digits(d.digits, static_cast<std::size_t>(d.count));
+  if (d.exp < -5 || d.exp >= precision) {
+    out += digits.substr(0, 1);
+    if (d.count > 1) {
+      out += '.';
+      out += digits.substr(1);
+    }
+    out += 'E';
+    const auto e = std::to_chars(buf, buf + sizeof buf, d.exp);
+    out.append(buf, e.ptr);
+  } else if (d.exp < 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-d.exp - 1), '0');
+    out += digits;
+  } else if (d.count <= d.exp + 1) {
+    out += digits;
+    out.append(static_cast<std::size_t>(d.exp + 1 - d.count), '0');
+  } else {
+    out += digits.substr(0, static_cast<std::size_t>(d.exp + 1));
+    out += '.';
+    out += digits.substr(static_cast<std::size_t>(d.exp + 1));
+  }
+}
+
+std::string formatFixedSignificant(double v, int precision, int digits) {
+  if (std::isnan(v) || std::isinf(v) || v == 0.0) return formatFixed(v, precision, digits);
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
+  double rounded = v;
+  std::from_chars(buf, res.ptr, rounded);
+  return formatFixed(rounded, precision, digits);
 }
 
 } // namespace veltra::core
