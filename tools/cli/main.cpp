@@ -39,6 +39,9 @@ const std::map<std::string, CommandInfo>& commands() {
       {"check", {cmdCheck, "check PROJECT.vtr"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
+      {"live", {cmdLive, "live PROJECT.vtr --loop N [--block NAME]"}},
+      {"write", {cmdWrite, "write PROJECT.vtr SIGNAL=VALUE... [--block NAME]"}},
+      {"record", {cmdRecord, "record PROJECT.vtr --dir DIR --interval S --count N [--block NAME]"}},
 #ifdef VELTRA_CLI_QT
       {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
       {"print",
@@ -51,7 +54,8 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop", "-o", "--design", "--pdf", "--sections"};
+  static const char* const kWithValue[] = {"--program-dir", "--loop",  "-o",    "--design",   "--pdf",
+                                           "--sections",    "--block", "--dir", "--interval", "--count"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

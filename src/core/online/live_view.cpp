@@ -130,7 +130,10 @@ std::vector<LiveCell> liveTexts(const Project& p, int loop, const ServerBlock& b
 }
 
 std::optional<OnlineTarget> onlineTarget(const TCell& cell) {
-  const char letter = static_cast<char>(cell.letter);
+  return onlineTarget(static_cast<char>(cell.letter), Project::signalNumber(cell));
+}
+
+std::optional<OnlineTarget> onlineTarget(char letter, long long n) {
   bool isBit = false;
   switch (letter) {
   case 'A':
@@ -148,9 +151,8 @@ std::optional<OnlineTarget> onlineTarget(const TCell& cell) {
     return std::nullopt;
   }
   const SignalGroup g = *groupOfLetter(letter);
-  const std::int32_t n = Project::signalNumber(cell);
   if (!inGroupRange(g, n)) return std::nullopt;
-  return OnlineTarget{isBit, areaOf(g), n, letter};
+  return OnlineTarget{isBit, areaOf(g), static_cast<int>(n), letter};
 }
 
 } // namespace veltra::core

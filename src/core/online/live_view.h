@@ -39,5 +39,7 @@ struct OnlineTarget {
   char letter;
 };
 std::optional<OnlineTarget> onlineTarget(const TCell& cell);
+// The same for a signal named by letter and number ("E", 5).
+std::optional<OnlineTarget> onlineTarget(char letter, long long n);
 
 } // namespace veltra::core
