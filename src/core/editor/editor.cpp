@@ -154,7 +154,10 @@ void Editor::DatenEingabe(bool isNew) {
   TCell& cell = selectedCell();
   const char letter = static_cast<char>(cell.letter);
   if (!isLetter(letter)) return;
-  if (m_onlineMode) return; // live values are changed by the online view
+  if (m_onlineMode) {
+    m_host.onlineDataEntry(m_p->CurrentLoop, m_selCol, m_selRow);
+    return;
+  }
   if (isNew) createModuleDefaults(*m_p, cell);
   TCell& top = m_p->cell(m_p->CurrentLoop, m_selCol, topRowOf(cell, m_selRow));
   auto alignConstant = [&] {
@@ -375,6 +378,7 @@ Editor::LoopNumberResult Editor::edNumChange(const std::string& text) {
   const std::int64_t n = lenientInt(trimmed);
   const bool valid = validLoop(static_cast<int>(n)) && n == static_cast<int>(n);
   m_p->CurrentLoop = valid ? static_cast<int>(n) : 1;
+  m_host.loopChosen(m_p->CurrentLoop);
   rebuild();
   return {m_p->CurrentLoop, valid};
 }

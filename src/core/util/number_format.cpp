@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace veltra::core {
 
@@ -121,6 +123,16 @@ void appendGeneralDigits(std::string& out, double v, int precision) {
   if (d.count > precision || precision > 15 || std::fabs(v) < std::numeric_limits<double>::min()) {
     res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
     d = splitScientific({buf, static_cast<std::size_t>(res.ptr - buf)});
+    // Next to the largest double, rounding up can leave the range: such a
+    // text would read back as no number. The digit below still shows the
+    // value to `precision` digits.
+    if (d.exp == std::numeric_limits<double>::max_exponent10) {
+      std::string check(d.digits, static_cast<std::size_t>(d.count));
+      check += "e" + std::to_string(d.exp - d.count + 1);
+      double back = 0;
+      if (std::from_chars(check.data(), check.data() + check.size(), back).ec == std::errc::result_out_of_range)
+        --d.digits[d.count - 1];
+    }
   }
   if (v < 0) out += '-';
   const std::string_view digits(d.digits, static_cast<std::size_t>(d.count));

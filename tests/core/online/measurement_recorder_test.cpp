@@ -144,7 +144,9 @@ TEST(MeasureValue, GeneralFormWith15DigitsAndGapTexts) {
       {-1234.5678, "-1234.5678"},
       {-0.0, "0"},
       {0.0, "0"},
-      {1.7976931348623157e308, "1.79769313486232E308"},
+      {1.7976931348623157e308, "1.79769313486231E308"}, // rounded up it would read back as no number
+      {-1.7976931348623157e308, "-1.79769313486231E308"},
+      {1.79769313486e308, "1.79769313486E308"},
       {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
       {std::numeric_limits<double>::quiet_NaN(), "NAN"},
       {std::numeric_limits<double>::infinity(), "INF"},
