@@ -137,11 +137,14 @@ TEST_F(OnlineCliTest, LiveAndWriteAgainstTheStandIn) {
   EXPECT_NE(readFileText(dir / "comsim.out").find("entfernt"), std::string::npos);
 }
 
-// Three rows at 1 s into the five day files, exactly as "Messen" writes them.
+// The sample plant compiled as "Tabelle erzeugen" does, served from its
+// table file: three rows at 1 s into the five day files, as "Messen" writes them.
 TEST_F(OnlineCliTest, RecordWritesTheFiveDayFiles) {
-  startServer({"--project", vtr().string(), "--program-dir", VELTRA_PROGRAM_DIR});
-  ASSERT_EQ(cli("write " + vtr().string() + " E5=21.5 I3=1").code, 0);
-  const CliRun r = cli("record " + vtr().string() + " --dir " + (dir / "mess").string() + " --interval 1 --count 3");
+  const std::string sample = (fs::path(VELTRA_SAMPLES_DIR) / "heizung" / "heizung.vtr").string();
+  ASSERT_EQ(test_support::runCli("compile " + sample + " -o " + (dir / "heizung.mtb").string(), dir).code, 0);
+  startServer({"--table", (dir / "heizung.mtb").string()});
+  ASSERT_EQ(cli("write " + sample + " E5=21.5 I3=1").code, 0);
+  const CliRun r = cli("record " + sample + " --dir " + (dir / "mess").string() + " --interval 1 --count 3");
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(splitLines(r.out).size(), 3u) << r.out;
   std::vector<std::string> names;

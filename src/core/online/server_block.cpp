@@ -36,37 +36,11 @@ static_assert(sizesMatchElements());
 ServerBlock::ServerBlock(std::span<std::uint8_t> bytes)
     : m_bytes(bytes.size() >= kServerBlockSize ? bytes.data() : nullptr) {}
 
-std::uint8_t* ServerBlock::slot(BlockArea area, long long n, BlockElement element) const {
-  const BlockAreaLayout& l = layoutOf(area);
-  if (m_bytes == nullptr || l.element != element || !l.contains(n)) return nullptr;
-  return m_bytes + l.offsetOf(static_cast<int>(n));
-}
-
-std::optional<double> ServerBlock::analog(BlockArea area, long long n) const {
-  const std::uint8_t* p = slot(area, n, BlockElement::Double);
-  if (p == nullptr) return std::nullopt;
-  double v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
 bool ServerBlock::setAnalog(BlockArea area, long long n, double v) {
   std::uint8_t* p = slot(area, n, BlockElement::Double);
   if (p == nullptr) return false;
   std::memcpy(p, &v, sizeof v);
   return true;
-}
-
-std::optional<std::uint8_t> ServerBlock::byte(BlockArea area, long long n) const {
-  const std::uint8_t* p = slot(area, n, BlockElement::Bit);
-  if (p == nullptr) return std::nullopt;
-  return *p;
-}
-
-std::optional<bool> ServerBlock::bit(BlockArea area, long long n) const {
-  const std::optional<std::uint8_t> b = byte(area, n);
-  if (!b) return std::nullopt;
-  return *b != 0;
 }
 
 bool ServerBlock::setBit(BlockArea area, long long n, bool on) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -123,9 +124,35 @@ public:
   void writeSwitchPrograms(std::span<const std::uint8_t, kTimeSwitchBlockSize> bytes);
 
 private:
-  std::uint8_t* slot(BlockArea area, long long n, BlockElement element) const;
+  // The element n of an area of that element type, nullptr when refused.
+  // Inline: a measurement row reads 256 of them.
+  std::uint8_t* slot(BlockArea area, long long n, BlockElement element) const {
+    const BlockAreaLayout& l = layoutOf(area);
+    if (m_bytes == nullptr || l.element != element || !l.contains(n)) return nullptr;
+    return m_bytes + l.offsetOf(static_cast<int>(n));
+  }
 
   std::uint8_t* m_bytes = nullptr;
 };
+
+inline std::optional<double> ServerBlock::analog(BlockArea area, long long n) const {
+  const std::uint8_t* p = slot(area, n, BlockElement::Double);
+  if (p == nullptr) return std::nullopt;
+  double v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+inline std::optional<std::uint8_t> ServerBlock::byte(BlockArea area, long long n) const {
+  const std::uint8_t* p = slot(area, n, BlockElement::Bit);
+  if (p == nullptr) return std::nullopt;
+  return *p;
+}
+
+inline std::optional<bool> ServerBlock::bit(BlockArea area, long long n) const {
+  const std::uint8_t* p = slot(area, n, BlockElement::Bit);
+  if (p == nullptr) return std::nullopt;
+  return *p != 0;
+}
 
 } // namespace veltra::core

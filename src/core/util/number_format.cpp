@@ -80,19 +80,58 @@ struct Decimal {
   char digits[24];
   int count = 0;
   int exp = 0;
+
+  void stripZeros() {
+    while (count > 1 && digits[count - 1] == '0')
+      --count;
+  }
 };
 
-Decimal splitScientific(std::string_view sci) {
+Decimal splitScientific(const char* first, const char* last) {
   Decimal d;
-  const std::size_t e = sci.find('e');
-  for (std::size_t i = 0; i < e; ++i)
-    if (sci[i] >= '0' && sci[i] <= '9' && d.count < static_cast<int>(sizeof d.digits)) d.digits[d.count++] = sci[i];
-  while (d.count > 1 && d.digits[d.count - 1] == '0')
-    --d.count;
-  const char* p = sci.data() + e + 1;
-  if (*p == '+') ++p;
-  std::from_chars(p, sci.data() + sci.size(), d.exp);
+  const char* p = first;
+  if (p < last && *p == '-') ++p;
+  for (; p < last && *p != 'e'; ++p)
+    if (*p != '.' && d.count < static_cast<int>(sizeof d.digits)) d.digits[d.count++] = *p;
+  // "e+05", "e-308": sign and at least two digits.
+  const bool negative = p + 1 < last && p[1] == '-';
+  int exp = 0;
+  for (p += 2; p < last; ++p)
+    exp = exp * 10 + (*p - '0');
+  d.exp = negative ? -exp : exp;
+  d.stripZeros();
   return d;
+}
+
+// Rounds the shortest digits of a double to `precision` digits where that
+// is safe. Of the texts of the shortest length, to_chars gives the one
+// closest to the double, so its digits are the double rounded to that
+// length: they end in a half (a dropped "5" or "50") only when the double
+// itself lies that close to one, on either side. Any other dropped digits
+// round the same way as the double. False for a half: then only the exact
+// conversion knows.
+bool roundShortest(Decimal& d, int precision) {
+  const int dropped = d.count - precision;
+  if (dropped < 1 || dropped > 2) return false;
+  // The dropped digits as hundredths of a unit of the last kept digit.
+  int tail = (d.digits[precision] - '0') * 10;
+  if (dropped == 2) tail += d.digits[precision + 1] - '0';
+  if (tail == 50) return false;
+  d.count = precision;
+  if (tail > 50) {
+    int i = precision - 1;
+    while (i >= 0 && d.digits[i] == '9')
+      d.digits[i--] = '0';
+    if (i >= 0) {
+      ++d.digits[i];
+    } else { // 99..9 became 100..0
+      d.digits[0] = '1';
+      d.count = 1;
+      ++d.exp;
+    }
+  }
+  d.stripZeros();
+  return true;
 }
 
 } // namespace
@@ -116,13 +155,17 @@ void appendGeneralDigits(std::string& out, double v, int precision) {
   // The shortest digits that read back as v equal v rounded to `precision`
   // digits whenever there are no more of them than that, for up to 15
   // digits: a normal double's error is far below half a unit of its 15th
-  // digit. Only longer ones, subnormal values with their few bits and more
-  // digits than a double holds need the slower rounding.
+  // digit. Longer ones are rounded from there unless they end in a half;
+  // those, subnormal values with their few bits and more digits than a
+  // double holds take the exact, slower conversion.
   auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-  Decimal d = splitScientific({buf, static_cast<std::size_t>(res.ptr - buf)});
-  if (d.count > precision || precision > 15 || std::fabs(v) < std::numeric_limits<double>::min()) {
-    res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
-    d = splitScientific({buf, static_cast<std::size_t>(res.ptr - buf)});
+  Decimal d = splitScientific(buf, res.ptr);
+  const bool normal = std::fabs(v) >= std::numeric_limits<double>::min();
+  if (d.count > precision || precision > 15 || !normal) {
+    if (precision > 15 || !normal || !roundShortest(d, precision)) {
+      res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
+      d = splitScientific(buf, res.ptr);
+    }
     // Next to the largest double, rounding up can leave the range: such a
     // text would read back as no number. The digit below still shows the
     // value to `precision` digits.
@@ -135,12 +178,13 @@ void appendGeneralDigits(std::string& out, double v, int precision) {
     }
   }
   if (v < 0) out += '-';
-  const std::string_view digits(d.digits, static_cast<std::size_t>(d.count));
+  const char* digits = d.digits;
+  const auto n = static_cast<std::size_t>(d.count);
   if (d.exp < -5 || d.exp >= precision) {
-    out += digits.substr(0, 1);
-    if (d.count > 1) {
+    out += digits[0];
+    if (n > 1) {
       out += '.';
-      out += digits.substr(1);
+      out.append(digits + 1, n - 1);
     }
     out += 'E';
     const auto e = std::to_chars(buf, buf + sizeof buf, d.exp);
@@ -148,14 +192,15 @@ void appendGeneralDigits(std::string& out, double v, int precision) {
   } else if (d.exp < 0) {
     out += "0.";
     out.append(static_cast<std::size_t>(-d.exp - 1), '0');
-    out += digits;
-  } else if (d.count <= d.exp + 1) {
-    out += digits;
-    out.append(static_cast<std::size_t>(d.exp + 1 - d.count), '0');
+    out.append(digits, n);
+  } else if (n <= static_cast<std::size_t>(d.exp) + 1) {
+    out.append(digits, n);
+    out.append(static_cast<std::size_t>(d.exp) + 1 - n, '0');
   } else {
-    out += digits.substr(0, static_cast<std::size_t>(d.exp + 1));
+    const auto whole = static_cast<std::size_t>(d.exp) + 1;
+    out.append(digits, whole);
     out += '.';
-    out += digits.substr(static_cast<std::size_t>(d.exp + 1));
+    out.append(digits + whole, n - whole);
   }
 }
 

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace veltra::core {
 namespace {
@@ -36,6 +43,42 @@ TEST(FormatGeneralDigits, PrecisionDecidesTheExponentForm) {
   std::string out = "a;";
   appendGeneralDigits(out, 2.5, 15);
   EXPECT_EQ(out, "a;2.5");
+}
+
+double read(const std::string& text) {
+  double v = 0;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
+// Against the exact conversion: the text of 15 digits names the same decimal
+// as "%.14e" does, for doubles of every magnitude and for digits that end
+// close to a half of the 15th place, where rounding from the shortest form
+// would go wrong.
+TEST(FormatGeneralDigits, FifteenDigitsAsTheExactConversionRoundsThem) {
+  std::mt19937_64 rng(42);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    const double v = std::bit_cast<double>(bits(rng));
+    if (std::isfinite(v) && std::fabs(v) < 1e308) values.push_back(v);
+  }
+  for (int i = 0; i < 20000; ++i) { // d.dddddddddddddd then "4", "5" or "6" and more digits
+    std::string text = std::to_string(1 + digit(rng) % 9) + ".";
+    for (int k = 0; k < 14; ++k)
+      text += static_cast<char>('0' + digit(rng));
+    text += static_cast<char>('4' + digit(rng) % 3);
+    text += static_cast<char>('0' + digit(rng));
+    text += "e" + std::to_string(digit(rng) * 7 - 30);
+    values.push_back(read(text));
+  }
+  for (double v : values) {
+    char exact[64];
+    const auto r = std::to_chars(exact, exact + sizeof exact, v, std::chars_format::scientific, 14);
+    const std::string text = formatGeneralDigits(v, 15);
+    ASSERT_EQ(read(text), read(std::string(exact, r.ptr))) << text << " for " << std::string(exact, r.ptr);
+  }
 }
 
 } // namespace
