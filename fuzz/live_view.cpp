@@ -6,6 +6,7 @@
 #include "core/online/measure_files.h"
 #include "core/util/number_parse.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -41,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The rest is the block, repeated to its full size.
   std::vector<std::uint8_t>& bytes = blockBytes();
   const std::size_t rest = size - pos;
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    bytes[i] = rest == 0 ? 0 : data[pos + i % rest];
+  if (rest == 0) std::memset(bytes.data(), 0, bytes.size());
+  for (std::size_t i = 0; rest > 0 && i < bytes.size(); i += rest)
+    std::memcpy(bytes.data() + i, data + pos, std::min(rest, bytes.size() - i));
   const ServerBlock block(bytes);
 
   for (const LiveCell& c : liveTexts(p, 2, block))

@@ -154,11 +154,13 @@ void Editor::DatenEingabe(bool isNew) {
   TCell& cell = selectedCell();
   const char letter = static_cast<char>(cell.letter);
   if (!isLetter(letter)) return;
+  if (isNew) createModuleDefaults(*m_p, cell);
   if (m_onlineMode) {
-    m_host.onlineDataEntry(m_p->CurrentLoop, m_selCol, m_selRow);
+    // A module placed while online gets its defaults but no dialog: a
+    // double click changes the controller's values, not parameters.
+    if (!isNew) m_host.onlineDataEntry(m_p->CurrentLoop, m_selCol, m_selRow);
     return;
   }
-  if (isNew) createModuleDefaults(*m_p, cell);
   TCell& top = m_p->cell(m_p->CurrentLoop, m_selCol, topRowOf(cell, m_selRow));
   auto alignConstant = [&] {
     const int n = top.i32(0);

@@ -301,6 +301,11 @@ TEST_F(EditorTest, OnlineDataEntryGoesToTheHostAndChangesNothing) {
   EXPECT_EQ(host.online, (std::vector<std::array<int, 3>>{{1, 1, 1}}));
   EXPECT_TRUE(host.dialogs.empty());
   EXPECT_FALSE(p->Modified);
+  // Placed while online: the type's defaults, no dialog of either kind.
+  place('R', 5, 5);
+  EXPECT_EQ(cell(5, 5).f64(0), 10.0);
+  EXPECT_EQ(host.online.size(), 1u);
+  EXPECT_TRUE(host.dialogs.empty());
   ed.edNumChange("7");
   EXPECT_EQ(host.chosen, std::vector<int>{7});
 }
