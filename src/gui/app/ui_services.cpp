@@ -47,6 +47,8 @@ void QtUiServices::showPrintPreview(QWidget* parent, QPrinter& printer, const st
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
   dialog.resize(900, 1000);
   dialog.exec();
+}
+
 QString QtUiServices::chooseFolder(QWidget* parent, const QString& title, const QString& start) {
   return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
 }
