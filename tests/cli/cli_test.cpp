@@ -5,16 +5,15 @@
 #include "core/persist/vtp_writer.h"
 #include "core/util/cp1252.h"
 #include "core/util/file_io.h"
+#include "tests/cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
 #include <tuple>
 
 namespace veltra::core {
@@ -22,10 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
+using test_support::CliRun;
 
 class CliTest : public ::testing::Test {
 protected:
@@ -38,18 +34,7 @@ protected:
   }
   void TearDown() override { fs::remove_all(dir); }
   // Runs veltra-cli with the given arguments (already quoted where needed).
-  CliRun cli(const std::string& args) const {
-    const std::string cmd = std::string(VELTRA_CLI) + " " + args + " 2>" + (dir / "stderr.txt").string();
-    CliRun r;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    char buf[4096];
-    for (size_t n = 0; (n = fread(buf, 1, sizeof buf, pipe)) > 0;)
-      r.out.append(buf, n);
-    const int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = readFileText(dir / "stderr.txt");
-    return r;
-  }
+  CliRun cli(const std::string& args) const { return test_support::runCli(args, dir); }
   fs::path save(const std::string& name) {
     saveProject(*p, dir / (name + ".vtr"));
     return dir / (name + ".vtr");

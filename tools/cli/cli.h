@@ -39,6 +39,13 @@ int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
 int cmdChart(const Args& args);
+// The data memory size of the program folder's "VTR.INI".
+int dataMemorySize(const Args& args);
+// live, write and record: through the server block (exit 1 when the
+// server does not run, its block is too small or the checksums differ).
+int cmdLive(const Args& args);
+int cmdWrite(const Args& args);
+int cmdRecord(const Args& args);
 // Only in builds with the Qt program (VELTRA_CLI_QT).
 int cmdRender(const Args& args);
 int cmdPrint(const Args& args);

@@ -19,13 +19,13 @@ namespace {
 constexpr int kExitDuplicates = 1;
 constexpr int kExitTooLarge = 3;
 
+} // namespace
+
 int dataMemorySize(const Args& args) {
   std::string dir = args.programDir.string();
   if (!dir.empty() && dir.back() != '/') dir += '/';
   return loadSettings(dir).DataMemorySize;
 }
-
-} // namespace
 
 int cmdCompile(const Args& args) {
   const std::string out = args.value("-o");

@@ -40,6 +40,9 @@ const std::map<std::string, CommandInfo>& commands() {
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
       {"chart", {cmdChart, "chart FILE.gra --json | -o OUT.png|.pdf [--size W×H]"}},
+      {"live", {cmdLive, "live PROJECT.vtr --loop N [--block NAME]"}},
+      {"write", {cmdWrite, "write PROJECT.vtr SIGNAL=VALUE... [--block NAME]"}},
+      {"record", {cmdRecord, "record PROJECT.vtr --dir DIR --interval S --count N [--block NAME]"}},
 #ifdef VELTRA_CLI_QT
       {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
       {"print",
@@ -52,8 +55,8 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop",     "-o",    "--design",
-                                           "--pdf",         "--sections", "--size"};
+  static const char* const kWithValue[] = {"--program-dir", "--loop",  "-o",    "--design",   "--pdf",  "--sections",
+                                           "--size",        "--block", "--dir", "--interval", "--count"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

@@ -207,6 +207,13 @@ CompileResult ModuleTable::ErzeugeModulTabelle(Project& project, int dataMemoryS
   return r;
 }
 
+TableChecksum tableChecksum(std::span<const std::uint8_t> table) {
+  TableChecksum words{};
+  for (std::size_t off = kTimeSwitchBlockSize; off < table.size(); ++off)
+    words[(off - kTimeSwitchBlockSize) & 3] += table[off];
+  return words;
+}
+
 TableChecksum ModuleTable::BuildChecksum(Project& project, int dataMemorySize) {
   ErzeugeModulTabelle(project, dataMemorySize);
   return m_checksum;

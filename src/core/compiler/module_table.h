@@ -21,6 +21,11 @@ inline constexpr int kDefaultDataMemorySize = 262144;
 
 using TableChecksum = std::array<std::uint32_t, 4>;
 
+// The checksum of a table as stored in a ".mtb" file: byte i after the time
+// switch block is added to word i mod 4 (the end marker after the file's
+// bytes is zero and adds nothing).
+TableChecksum tableChecksum(std::span<const std::uint8_t> table);
+
 // What one run of the generator produced. `messages` are German UTF-8 texts
 // for the engineer (empty when there is nothing to say).
 struct CompileResult {

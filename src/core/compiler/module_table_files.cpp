@@ -31,4 +31,15 @@ ModuleTableFiles writeModuleTableFiles(const ModuleTable& table, const std::file
   return files;
 }
 
+ModuleTableImage readModuleTableFile(const std::filesystem::path& file) {
+  ModuleTableImage image{readFileBytes(file), {}};
+  if (image.bytes.size() < static_cast<std::size_t>(kTimeSwitchBlockSize) ||
+      image.bytes.size() > static_cast<std::size_t>(kMaxTableLength))
+    throw Error("Die Datei \"" + file.string() + "\" ist keine Modultabelle: sie hat " +
+                std::to_string(image.bytes.size()) + " Bytes (erwartet " + std::to_string(kTimeSwitchBlockSize) +
+                " bis " + std::to_string(kMaxTableLength) + ").");
+  image.checksum = tableChecksum(image.bytes);
+  return image;
+}
+
 } // namespace veltra::core

@@ -3,6 +3,8 @@
 #include "core/compiler/module_table.h"
 
 #include <filesystem>
+#include <span>
+#include <vector>
 
 namespace veltra::core {
 
@@ -19,5 +21,19 @@ struct ModuleTableFiles {
 // file cannot be created. Choosing the file and remembering its folder are
 // the caller's business.
 ModuleTableFiles writeModuleTableFiles(const ModuleTable& table, const std::filesystem::path& file);
+
+// A ".mtb" file read back, as the controller (or its stand-in) receives it.
+struct ModuleTableImage {
+  std::vector<std::uint8_t> bytes; // the file: time switch block and loop blocks
+  TableChecksum checksum;
+  // The time switch block at the head of the table.
+  std::span<const std::uint8_t, kTimeSwitchBlockSize> switchPrograms() const {
+    return std::span<const std::uint8_t, kTimeSwitchBlockSize>(bytes.data(), kTimeSwitchBlockSize);
+  }
+};
+
+// Throws Error when the file cannot be read, is shorter than the time switch
+// block or longer than a controller can hold.
+ModuleTableImage readModuleTableFile(const std::filesystem::path& file);
 
 } // namespace veltra::core

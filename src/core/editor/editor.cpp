@@ -154,8 +154,13 @@ void Editor::DatenEingabe(bool isNew) {
   TCell& cell = selectedCell();
   const char letter = static_cast<char>(cell.letter);
   if (!isLetter(letter)) return;
-  if (m_onlineMode) return; // live values are changed by the online view
   if (isNew) createModuleDefaults(*m_p, cell);
+  if (m_onlineMode) {
+    // A module placed while online gets its defaults but no dialog: a
+    // double click changes the controller's values, not parameters.
+    if (!isNew) m_host.onlineDataEntry(m_p->CurrentLoop, m_selCol, m_selRow);
+    return;
+  }
   TCell& top = m_p->cell(m_p->CurrentLoop, m_selCol, topRowOf(cell, m_selRow));
   auto alignConstant = [&] {
     const int n = top.i32(0);
@@ -375,6 +380,7 @@ Editor::LoopNumberResult Editor::edNumChange(const std::string& text) {
   const std::int64_t n = lenientInt(trimmed);
   const bool valid = validLoop(static_cast<int>(n)) && n == static_cast<int>(n);
   m_p->CurrentLoop = valid ? static_cast<int>(n) : 1;
+  m_host.loopChosen(m_p->CurrentLoop);
   rebuild();
   return {m_p->CurrentLoop, valid};
 }

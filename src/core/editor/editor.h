@@ -102,6 +102,8 @@ public:
 
   // --- state read by the window ---
   char currentTool() const { return m_tool; }
+  // CurrentTool without a toolbar click (the debug start chooses data entry).
+  void setCurrentTool(char code) { m_tool = code; }
   int selCol() const { return m_selCol; }
   int selRow() const { return m_selRow; }
   int rangeState() const { return m_rangeState; }

@@ -26,6 +26,12 @@ public:
   virtual void clearHelp() = 0;
   // The tooltip of the grid; empty hides it.
   virtual void setHoverText(const std::string& text) = 0;
+  // Online only: the value or bit change of a cell ("Wert ändern", "Bit
+  // ändern"), instead of the parameter dialog. A host without a link has
+  // nothing to change.
+  virtual void onlineDataEntry(int /*loop*/, int /*col*/, int /*row*/) {}
+  // Another loop became current, before it is drawn.
+  virtual void loopChosen(int /*loop*/) {}
 };
 
 } // namespace veltra::core

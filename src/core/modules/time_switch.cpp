@@ -129,4 +129,24 @@ bool deleteSwitchPoint(Project& p, int program, int index) {
   return true;
 }
 
+bool switchProgramState(std::span<const TSwitchPoint, kPointsPerProgram> program, int weekday, int hour, int minute) {
+  constexpr int kWeek = 7 * 24 * 60;
+  const int now = weekday * 24 * 60 + hour * 60 + minute;
+  int best = kWeek; // minutes back to the point that decides
+  bool state = false;
+  for (const TSwitchPoint& pt : program) {
+    if (!pt.used()) break;
+    if (pt.hour < 0 || pt.hour > 23 || pt.minute < 0 || pt.minute > 59) continue;
+    for (int day = 0; day < 7; ++day) {
+      if ((pt.mask & (1 << day)) == 0) continue;
+      const int back = ((now - (day * 24 * 60 + pt.hour * 60 + pt.minute)) % kWeek + kWeek) % kWeek;
+      if (back <= best) {
+        best = back;
+        state = pt.state != 0;
+      }
+    }
+  }
+  return state;
+}
+
 } // namespace veltra::core

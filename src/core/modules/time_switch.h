@@ -3,6 +3,7 @@
 #include "core/model/types.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,13 @@ void GetWTFromString(std::string_view line, std::uint8_t& state, std::int32_t& m
 // the end. A field that is not two digits (or a line shorter than five
 // characters) gives 0; the result is false then.
 bool GetTimeFromString(std::string_view line, std::int32_t& hour, std::int32_t& minute);
+
+// What a program switches at a moment of the week (weekday 0 Monday .. 6
+// Sunday): the state of its latest point at or before that moment, going
+// back across the week's start; of points at the same moment the later one
+// in the list. A program without used points is off. Points with an hour or
+// minute out of range are ignored.
+bool switchProgramState(std::span<const TSwitchPoint, kPointsPerProgram> program, int weekday, int hour, int minute);
 
 // The operations of the time switch dialog on Project::SwitchPrograms,
 // programs 1..32 and points 1..10. They keep a program packed: its used

@@ -1,4 +1,5 @@
-// veltra: the engineering program. Takes a project file on its command line.
+// veltra: the engineering program. Takes a project file on its command
+// line, and --block NAME for another server block than /VTR_PC_MEM.
 #include "gui/app/main_window.h"
 
 #include <QApplication>
@@ -16,13 +17,21 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
   veltra::gui::MainWindow window(QCoreApplication::applicationDirPath());
+  QStringList args = QCoreApplication::arguments();
+  args.removeFirst();
+  QString project;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    if (args.at(i) == QStringLiteral("--block") && i + 1 < args.size())
+      window.online().setBlockName(args.at(++i).toStdString());
+    else
+      project = args.at(i);
+  }
   window.adjustSize();
   if (QScreen* screen = window.screen()) {
     window.move(screen->availableGeometry().center() - window.rect().center());
     if (screen->size().height() > 650) window.setFixedSize(window.size());
   }
   window.show();
-  const QStringList args = QCoreApplication::arguments();
-  if (args.size() > 1) window.openProject(args.at(1));
+  if (!project.isEmpty()) window.openProject(project);
   return app.exec();
 }

@@ -110,6 +110,9 @@ MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* paren
   buildControls();
   buildToolBars();
   buildMenu();
+  m_online =
+      new OnlineController(*this, *m_ui, m_table, m_settings,
+                           {m_btDebug, m_btDStop, m_btnSUhr, m_btMessen, m_btMStop, m_edMesszeit, m_lbOnline}, this);
   m_textDialog = new TextDialog(this);
   m_projectDataDialog = new ProjectDataDialog(this);
   m_signalEditor = new SignalEditorDialog(this);
@@ -165,11 +168,7 @@ void MainWindow::startUp() {
     m_ui->showError(this, fromUtf8(e.what()));
   }
   m_project->CurrentLoop = 1;
-  m_btDebug->setEnabled(true);
-  m_btMessen->setEnabled(true);
-  m_btDStop->setEnabled(false);
-  m_btMStop->setEnabled(false);
-  m_btnSUhr->setEnabled(false);
+  // The online buttons start detached: the controller enabled Debug and Messen only.
   m_editor.rebuild();
   core::readDisplayFlags(*m_ini, m_settings);
   applySettings();
@@ -256,9 +255,14 @@ void MainWindow::buildControls() {
   m_helpMemo->setReadOnly(true);
   m_helpMemo->setFrameShape(QFrame::NoFrame);
   m_helpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  // Ends above the label "Messwertupdate" of the button row.
-  m_helpMemo->setGeometry(596, 344, 353, 176);
+  // Ends above the online label and the label "Messwertupdate" of the button row.
+  m_helpMemo->setGeometry(596, 344, 353, 150);
   m_helpMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(window); }"));
+
+  m_lbOnline = new QLabel(central);
+  m_lbOnline->setObjectName("lbOnline");
+  m_lbOnline->setGeometry(596, 498, 353, 20);
+  m_lbOnline->hide();
 
   const int by = 540;
   m_btDebug = new QPushButton(QStringLiteral("Debug"), central);
@@ -285,8 +289,6 @@ void MainWindow::buildControls() {
   ende->setObjectName("Button1");
   ende->setGeometry(889, by, 56, 25);
   connect(ende, &QPushButton::clicked, this, &MainWindow::EndeClick);
-  for (QPushButton* b : {m_btDebug, m_btDStop, m_btMessen, m_btMStop, m_btnSUhr})
-    connect(b, &QPushButton::clicked, this, &MainWindow::notYetAvailable);
 }
 
 void MainWindow::buildToolBars() {
@@ -433,7 +435,7 @@ void MainWindow::ZeichneAlles() {
   scene.rangeCol2 = m_editor.rangeCol2();
   scene.rangeRow2 = m_editor.rangeRow2();
   scene.showTexts = m_settings.ShowTexts;
-  scene.onlineMode = m_editor.onlineMode();
+  scene.liveBlock = m_editor.onlineMode() ? m_online->liveBlock() : nullptr;
   m_painter.ZeichneAlles(m_grid->image(), *m_project, m_project->CurrentLoop, m_editor.wireField(), scene);
   m_actLibraryLoad->setEnabled(m_project->loopIsEmpty(m_project->CurrentLoop));
   setLoopFields();
@@ -472,6 +474,20 @@ void MainWindow::showHelp(char code) {
 void MainWindow::clearHelp() { m_helpMemo->clear(); }
 
 void MainWindow::setHoverText(const std::string& text) { m_grid->setToolTip(fromUtf8(text)); }
+
+void MainWindow::onlineDataEntry(int loop, int col, int row) { m_online->onlineDataEntry(loop, col, row); }
+
+void MainWindow::loopChosen(int loop) { m_online->loopChosen(loop); }
+
+void MainWindow::setEditorOnline(bool on) {
+  m_editor.setOnlineMode(on);
+  if (!on) return;
+  // Data entry, as if ToolButton35 had been chosen: a double click changes values.
+  m_editor.setCurrentTool(core::tool::kDataEntry);
+  QToolButton* dataEntry = toolButton(core::tool::kDataEntry);
+  for (QToolButton* b : m_toolButtons)
+    b->setChecked(b == dataEntry);
+}
 
 // ---------------------------------------------------------------- fields
 

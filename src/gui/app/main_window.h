@@ -7,6 +7,7 @@
 #include "core/persist/project_loader.h"
 #include "gui/editor/bitmap_cache.h"
 #include "gui/editor/grid_painter.h"
+#include "gui/online/online_controller.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -39,7 +40,7 @@ class UiServices;
 // The main window: owns the project, the settings, the editor with its
 // router field, the module table and every dialog, and wires the controls
 // to them.
-class MainWindow : public QMainWindow, private core::EditorHost {
+class MainWindow : public QMainWindow, private core::EditorHost, private OnlineHost {
   Q_OBJECT
 public:
   // `ui` answers questions and file dialogs (the real ones by default).
@@ -58,6 +59,8 @@ public:
   QString projectFileName() const { return m_projectFileName; }
   QToolButton* toolButton(char code) const;
   void setModuleDialogs(ModuleDialogs* dialogs) { m_moduleDialogs = dialogs; }
+  // The link to the communication server: buttons, ComTimer, value dialogs.
+  OnlineController& online() { return *m_online; }
 
   // The menu commands.
   void Neu1Click();
@@ -105,6 +108,13 @@ private:
   void showHelp(char code) override;
   void clearHelp() override;
   void setHoverText(const std::string& text) override;
+  void onlineDataEntry(int loop, int col, int row) override;
+  void loopChosen(int loop) override;
+  // OnlineHost
+  core::Project& onlineProject() override { return *m_project; }
+  core::IniFile& onlineSettingsFile() override { return *m_ini; }
+  void redrawOnline() override { ZeichneAlles(); }
+  void setEditorOnline(bool on) override;
 
   void startUp();
   void buildMenu();
@@ -160,6 +170,8 @@ private:
   QPushButton* m_btMessen = nullptr;
   QPushButton* m_btMStop = nullptr;
   QPushButton* m_btnSUhr = nullptr;
+  QLabel* m_lbOnline = nullptr;
+  OnlineController* m_online = nullptr;
   QMenu* m_designMenu = nullptr;
   QAction* m_actLibraryLoad = nullptr;
 

@@ -49,4 +49,8 @@ void QtUiServices::showPrintPreview(QWidget* parent, QPrinter& printer, const st
   dialog.exec();
 }
 
+QString QtUiServices::chooseFolder(QWidget* parent, const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
+}
+
 } // namespace veltra::gui

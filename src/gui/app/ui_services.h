@@ -26,6 +26,9 @@ public:
   virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
   // A print preview of what `paint` draws onto the printer it is given.
   virtual void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
+  // An existing folder, or an empty string when cancelled; `start` is
+  // preselected when it is not empty.
+  virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
 };
 
 // The real dialogs.
@@ -39,6 +42,7 @@ public:
                        const QString& filter, const QString& defaultSuffix) override;
   bool choosePrinter(QWidget* parent, QPrinter& printer) override;
   void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+  QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override;
 };
 
 } // namespace veltra::gui

@@ -2,6 +2,7 @@
 
 #include "core/editor/text_annotations.h"
 #include "core/modules/catalogue.h"
+#include "core/online/live_view.h"
 #include "core/util/number_format.h"
 #include "core/wiring/tile_rules.h"
 #include "gui/util/qt_text.h"
@@ -60,12 +61,10 @@ void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const cor
   for (int i = 0; i < core::kFieldSize; ++i)
     for (int j = 0; j < core::kFieldSize; ++j)
       if (field[i][j].state == core::kWire) ZeichneVBind(g, field, i, j);
-  if (scene.onlineMode && m_debugDrawer)
+  if (scene.liveBlock != nullptr)
     for (int c = 0; c < core::kCols; ++c)
-      for (int r = 0; r < core::kRows; ++r) {
-        const core::TCell& cell = p.cell(loop, c, r);
-        if (!cell.isEmpty()) m_debugDrawer(g, kCell * c, kCell * r, static_cast<char>(cell.letter));
-      }
+      for (int r = 0; r < core::kRows; ++r)
+        if (!p.cell(loop, c, r).isEmpty()) ZeichneDebug(g, p, loop, kCell * c, kCell * r, *scene.liveBlock);
   if (scene.showTexts) drawTexts(g, p, loop);
 }
 
@@ -179,6 +178,23 @@ const QImage& GridPainter::tile(int rule, bool analogOnly) {
 void GridPainter::ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j) {
   const core::TWireCell& cell = field[i][j];
   drawPicture(g, kSub * i, kSub * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
+}
+
+void GridPainter::ZeichneDebug(QPainter& g, const core::Project& p, int loop, int x, int y,
+                               const core::ServerBlock& block) {
+  const std::optional<std::string> text = core::liveText(p, loop, x / kCell, y / kCell, block);
+  if (!text) return;
+  g.save();
+  QFont font = g.font();
+  font.setBold(true);
+  g.setFont(font);
+  const QFontMetrics m = g.fontMetrics();
+  const QString s = QString::fromStdString(*text);
+  const QRect box(x + 33, y, m.horizontalAdvance(s) + 3, m.height());
+  g.fillRect(box, QColor::fromRgb(kLiveBackground));
+  g.setPen(QColor::fromRgb(kLiveText));
+  g.drawText(box.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, s);
+  g.restore();
 }
 
 void GridPainter::drawTexts(QPainter& g, const core::Project& p, int loop) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/project.h"
+#include "core/online/server_block.h"
 #include "core/wiring/wire_field.h"
 #include "gui/editor/bitmap_cache.h"
 
@@ -9,7 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 class QPainter;
 
@@ -20,7 +20,8 @@ struct GridScene {
   int rangeState = 0;
   int rangeCol1 = 0, rangeRow1 = 0, rangeCol2 = 0, rangeRow2 = 0;
   bool showTexts = true;
-  bool onlineMode = false;
+  // Online: the block whose values are drawn beside the modules.
+  const core::ServerBlock* liveBlock = nullptr;
 };
 
 // Paints a control loop into the 525 x 525 grid picture: background and grid
@@ -36,11 +37,6 @@ public:
 
   // The program folder (connection tiles) and the design folder (symbols).
   void setFolders(const QString& programDir, const QString& designDir);
-  // Live values beside the modules, drawn while online.
-  void setDebugDrawer(std::function<void(QPainter&, int x, int y, char letter)> drawer) {
-    m_debugDrawer = std::move(drawer);
-  }
-
   void ZeichneAlles(QImage& image, const core::Project& p, int loop, const core::WireField& field,
                     const GridScene& scene);
   // The same on any painter whose coordinates are those of the 525 x 525
@@ -51,12 +47,19 @@ public:
   void ZeichneErrRahmen(QPainter& g, int x, int y);
   void ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows);
   void ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j);
+  // The live value of the cell at pixel (x, y), drawn at (x + 33, y) on a
+  // light box of its own so that it stays readable over lines and symbols.
+  void ZeichneDebug(QPainter& g, const core::Project& p, int loop, int x, int y, const core::ServerBlock& block);
   void drawTexts(QPainter& g, const core::Project& p, int loop);
 
   // Symbols and tiles drawn k times enlarged pixel by pixel first, for a
   // device that scales the picture up (a printer page): its own scaling
   // might smooth them. 1 on the screen.
   void setImageMagnification(int k) { m_magnify = k < 1 ? 1 : k; }
+
+  // The look of the live values.
+  static constexpr QRgb kLiveBackground = 0xFFFFF3B0;
+  static constexpr QRgb kLiveText = 0xFF0A2A8C;
 
   // A fresh white grid picture of the right size and format.
   static QImage newImage();
@@ -74,7 +77,6 @@ private:
   int m_textAscent = 0;
   QString m_programDir;
   QString m_designDir;
-  std::function<void(QPainter&, int, int, char)> m_debugDrawer;
   int m_magnify = 1;
   QHash<qint64, QImage> m_magnified; // by the source picture's cache key
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <memory>
 #include <string>
@@ -28,7 +29,11 @@ public:
   void showHelp(char code) override { help.push_back(code); }
   void clearHelp() override { help.push_back(0); }
   void setHoverText(const std::string& t) override { hover = t; }
+  void onlineDataEntry(int loop, int col, int row) override { online.push_back({loop, col, row}); }
+  void loopChosen(int loop) override { chosen.push_back(loop); }
 
+  std::vector<std::array<int, 3>> online;
+  std::vector<int> chosen;
   std::deque<bool> answers;
   std::vector<char> dialogs, help;
   std::vector<std::string> questions;
@@ -281,6 +286,28 @@ TEST_F(EditorTest, HoverTextFollowsTheCellUnderThePointer) {
   EXPECT_EQ(host.hover, "Regler\nP-Band: 10.00\nTn: 200.00\nTv: 50.00\nVerstärkung: 1.00");
   pointAt(4, 3);
   EXPECT_EQ(host.hover, "");
+}
+
+// Online, data entry hands the cell to the link's value change: no module
+// dialog, no edit of the project.
+TEST_F(EditorTest, OnlineDataEntryGoesToTheHostAndChangesNothing) {
+  place('E', 1, 1);
+  host.dialogs.clear();
+  p->Modified = false;
+  ed.setOnlineMode(true);
+  ed.toolButton('+');
+  clickAt(1, 1);
+  clickAt(2, 1); // an empty cell: nothing
+  EXPECT_EQ(host.online, (std::vector<std::array<int, 3>>{{1, 1, 1}}));
+  EXPECT_TRUE(host.dialogs.empty());
+  EXPECT_FALSE(p->Modified);
+  // Placed while online: the type's defaults, no dialog of either kind.
+  place('R', 5, 5);
+  EXPECT_EQ(cell(5, 5).f64(0), 10.0);
+  EXPECT_EQ(host.online.size(), 1u);
+  EXPECT_TRUE(host.dialogs.empty());
+  ed.edNumChange("7");
+  EXPECT_EQ(host.chosen, std::vector<int>{7});
 }
 
 } // namespace

@@ -205,3 +205,34 @@ TEST_F(SwitchProgramTest, DamagedTableListsUpToTheFirstUnusedPoint) {
 
 } // namespace
 } // namespace veltra::core
+
+namespace veltra::core {
+namespace {
+
+// Monday 1, Wednesday 2 ... in the mask; weekday 0 is Monday.
+TEST(SwitchProgramState, LatestPointBeforeNowAcrossTheWeek) {
+  std::array<TSwitchPoint, kPointsPerProgram> program{};
+  EXPECT_FALSE(switchProgramState(program, 2, 12, 0)) << "no points: off";
+  program[0] = point(1, kMonday | kTuesday | kWednesday | kThursday | kFriday, 6, 0);
+  program[1] = point(0, kMonday | kTuesday | kWednesday | kThursday | kFriday, 22, 0);
+  EXPECT_TRUE(switchProgramState(program, 0, 6, 0)) << "at the point itself";
+  EXPECT_FALSE(switchProgramState(program, 0, 5, 59)) << "Monday morning: Friday 22:00 still holds";
+  EXPECT_TRUE(switchProgramState(program, 4, 21, 59));
+  EXPECT_FALSE(switchProgramState(program, 5, 12, 0)) << "Saturday";
+  program[2] = point(1, kSaturday, 8, 30);
+  EXPECT_TRUE(switchProgramState(program, 6, 23, 59)) << "Sunday: Saturday 8:30 holds";
+  // Two points at the same moment: the later in the list.
+  program[3] = point(0, kSaturday, 8, 30);
+  EXPECT_FALSE(switchProgramState(program, 5, 9, 0));
+  // A point without days ends the list; later ones do not count.
+  program[3] = point(0, 0, 0, 0);
+  program[4] = point(0, kAllDays, 0, 0);
+  EXPECT_TRUE(switchProgramState(program, 5, 9, 0));
+  // Damaged times are left out.
+  program[3] = point(0, kSaturday, 24, 0);
+  program[4] = point(0, 0, 0, 0);
+  EXPECT_TRUE(switchProgramState(program, 6, 1, 0));
+}
+
+} // namespace
+} // namespace veltra::core

@@ -70,6 +70,10 @@ public:
     ++previewCalls;
     if (onPreview) onPreview(printer, paint);
   }
+  QString chooseFolder(QWidget*, const QString& title, const QString& start) override {
+    folderRequests << title + "|" + start;
+    return next(folderNames);
+  }
 
   std::function<void(const QString& question)> onAsk; // runs before the answer
   // Runs in place of the preview window.
@@ -77,8 +81,8 @@ public:
   QString printerFile;
   int printerCalls = 0, previewCalls = 0;
   std::deque<bool> answers;
-  std::deque<QString> openNames, saveNames;
-  QStringList questions, errors, infos, unscripted;
+  std::deque<QString> openNames, saveNames, folderNames;
+  QStringList questions, errors, infos, unscripted, folderRequests;
   int openCalls = 0, saveCalls = 0;
 
 private:

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltra::comsim {
+
+struct Options {
+  std::string block;    // empty: the default name
+  bool replace = false; // take over an existing block of the name
+  std::filesystem::path table;
+  std::filesystem::path project;
+  std::filesystem::path inputs; // empty: the default inputs
+  std::filesystem::path programDir;
+  double statusSeconds = 5; // 0: no status lines
+  bool help = false;
+};
+
+// The options after the program name. Throws core::Error with a German
+// message for an unknown option, a missing value or a bad number.
+Options parseOptions(const std::vector<std::string>& args, const std::filesystem::path& defaultProgramDir);
+
+// What --help prints.
+std::string helpText();
+
+} // namespace veltra::comsim
