@@ -1,6 +1,7 @@
 #include "core/editor/editor.h"
 
 #include "core/editor/hover_text.h"
+#include "core/history/edit_history.h"
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/modules/catalogue.h"
@@ -24,7 +25,15 @@ Editor::Editor(Project& project, EditorHost& host)
 
 Editor::~Editor() = default;
 
-void Editor::setProject(Project& project) { m_p = &project; }
+void Editor::setProject(Project& project) {
+  endDrag();
+  m_p = &project;
+}
+
+std::string Editor::moduleStep(int c, int r, const char* verb) const {
+  const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  return std::string("Modul ") + static_cast<char>(cell.letter) + " " + verb;
+}
 
 bool Editor::selectionValid() const { return validCol(m_selCol) && validRow(m_selRow); }
 
@@ -60,11 +69,14 @@ void Editor::click() {
   if (!selectionValid()) return;
   const int c = m_selCol, r = m_selRow;
   const TCell& cell = selectedCell();
+  EditScope edit(m_history);
   switch (m_tool) {
-  case tool::kText:
+  case tool::kText: {
+    EditScope text(m_history, "Text ändern");
     m_host.openTextDialog(m_p->CurrentLoop, c, r);
     if (m_flags.showTexts) m_host.redraw();
     return;
+  }
   case tool::kDataEntry:
     DatenEingabe(false);
     m_host.redraw();
@@ -72,6 +84,7 @@ void Editor::click() {
   case tool::kDelete:
     if (cell.isEmpty()) return;
     if (m_host.askYesNo("Modul löschen?")) {
+      EditScope del(m_history, moduleStep(c, r, "löschen"));
       deleteModule(*m_p, c, r);
       rebuild();
     }
@@ -94,6 +107,7 @@ void Editor::click() {
 void Editor::placeClick(int c, int r) {
   m_p->Modified = true;
   if (!isLetter(m_tool)) return;
+  EditScope edit(m_history, std::string("Modul ") + m_tool + " setzen");
   if (!placeModule(*m_p, m_p->CurrentLoop, c, r, m_tool)) return;
   rebuild();
   DatenEingabe(true);
@@ -119,6 +133,7 @@ void Editor::blockDeleteClick(int c, int r) {
   m_rangeState = 2;
   m_host.redraw();
   if (m_host.askYesNo("Bereich löschen?")) {
+    EditScope edit(m_history, "Bereich löschen");
     for (int col = m_rangeCol1; col <= m_rangeCol2; ++col)
       for (int row = m_rangeRow1; row <= m_rangeRow2; ++row) {
         const TCell& cell = m_p->cell(m_p->CurrentLoop, col, row);
@@ -134,6 +149,7 @@ void Editor::blockDeleteClick(int c, int r) {
 void Editor::disconnectClick(int c, int r) {
   m_p->Modified = true;
   const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  EditScope edit(m_history, "Verbindungen löschen");
   if (m_pointerX % kCellPx < 17) {
     if (!m_host.askYesNo("Verbindungen dieses Eingangs löschen?")) return;
     const std::int32_t xe = cell.XE, ye = cell.YE;
@@ -154,6 +170,7 @@ void Editor::DatenEingabe(bool isNew) {
   TCell& cell = selectedCell();
   const char letter = static_cast<char>(cell.letter);
   if (!isLetter(letter)) return;
+  EditScope edit(m_history, moduleStep(m_selCol, m_selRow, "ändern"));
   if (isNew) createModuleDefaults(*m_p, cell);
   if (m_onlineMode) {
     // A module placed while online gets its defaults but no dialog: a
@@ -219,6 +236,13 @@ void Editor::hideRubberBand() {
 void Editor::cancelGesture() {
   if (m_wireState != kIdle) hideRubberBand();
   m_wireState = kIdle;
+  endDrag();
+}
+
+void Editor::endDrag() {
+  if (!m_dragEdit) return;
+  m_dragEdit = false;
+  if (m_history != nullptr) m_history->end();
 }
 
 void Editor::connectClick() {
@@ -286,6 +310,11 @@ void Editor::gestureStep(int x, int y, bool leftHeld) {
       for (int k = 0; k < m_dragHeight; ++k)
         m_dragBuffer[k] = m_p->cell(m_p->CurrentLoop, m_dragCol, m_dragRow + k);
       m_wireState = kDragging;
+      // The whole drag is one step, however many cells it passes.
+      if (m_history != nullptr && !m_dragEdit) {
+        m_history->begin(moduleStep(m_dragCol, m_dragRow, "verschieben"));
+        m_dragEdit = true;
+      }
     }
     return;
   case kSourceChosen:
@@ -299,13 +328,16 @@ void Editor::gestureStep(int x, int y, bool leftHeld) {
     hideRubberBand();
     m_wireState = kIdle;
     return;
-  case kAccepted:
+  case kAccepted: {
+    EditScope edit(m_history, "Verbindung setzen");
     hideRubberBand();
     completeConnection();
     return;
+  }
   case kDragging:
     if (!leftHeld) m_wireState = kIdle;
     dragStep();
+    if (m_wireState != kDragging) endDrag();
     return;
   default:
     m_wireState = kIdle;
@@ -338,10 +370,12 @@ void Editor::dragStep() {
 
 bool Editor::keyDown(EditorKey key, char ch) {
   switch (key) {
-  case EditorKey::Character:
+  case EditorKey::Character: {
+    EditScope edit(m_history);
     m_tool = ch;
     click();
     return true;
+  }
   case EditorKey::F1:
     if (selectionValid() && isLetter(static_cast<char>(selectedCell().letter)))
       m_host.showHelp(static_cast<char>(selectedCell().letter));
@@ -360,11 +394,13 @@ bool Editor::keyDown(EditorKey key, char ch) {
     cancelGesture();
     m_host.redraw();
     return true;
-  case EditorKey::Delete:
+  case EditorKey::Delete: {
+    EditScope edit(m_history, "Regelkreis leeren");
     m_p->clearLoop(m_p->CurrentLoop);
     m_field = WireField{};
     m_host.redraw();
     return true;
+  }
   case EditorKey::Other:
     return false;
   }
@@ -389,6 +425,8 @@ namespace {
 
 std::int32_t roundDownTo10(std::int64_t v) { return static_cast<std::int32_t>(v - v % 10); }
 
+std::string sampleTimeKey(int loop) { return "Abtastzeit " + std::to_string(loop); }
+
 } // namespace
 
 Editor::SampleTimeResult Editor::edZeitChange(const std::string& text) {
@@ -396,6 +434,7 @@ Editor::SampleTimeResult Editor::edZeitChange(const std::string& text) {
   if (!strictInt(text, v)) return {SampleTimeState::NotANumber, text};
   if (v < 10) return {SampleTimeState::TooSmall, text};
   const std::int32_t stored = roundDownTo10(v);
+  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(m_p->CurrentLoop));
   if (stored != m_p->LoopSampleTime[m_p->CurrentLoop]) {
     m_p->LoopSampleTime[m_p->CurrentLoop] = stored;
     m_p->Modified = true;
@@ -408,6 +447,7 @@ Editor::SampleTimeResult Editor::edZeitExit(const std::string& text) {
   if (!strictInt(text, v)) return {SampleTimeState::NotANumber, std::to_string(m_p->LoopSampleTime[m_p->CurrentLoop])};
   const bool tooSmall = v < 10;
   const std::int32_t stored = tooSmall ? 10 : roundDownTo10(v);
+  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(m_p->CurrentLoop));
   if (stored != m_p->LoopSampleTime[m_p->CurrentLoop]) {
     m_p->LoopSampleTime[m_p->CurrentLoop] = stored;
     m_p->Modified = true;
@@ -417,6 +457,8 @@ Editor::SampleTimeResult Editor::edZeitExit(const std::string& text) {
 
 void Editor::descriptionEdited(const std::string& text) {
   if (m_p->LoopText[m_p->CurrentLoop] == text) return;
+  // Typing is one step per loop until something else happens.
+  EditScope edit(m_history, "Beschreibung ändern", "Beschreibung " + std::to_string(m_p->CurrentLoop));
   m_p->LoopText[m_p->CurrentLoop] = text;
   m_p->Modified = true;
 }

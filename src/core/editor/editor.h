@@ -12,6 +12,7 @@
 namespace veltra::core {
 
 class TWiring;
+class EditHistory;
 
 // Tool codes besides the module letters.
 namespace tool {
@@ -56,6 +57,10 @@ public:
   // Another project object took the place of the old one (after loading).
   void setProject(Project& project);
   Project& project() { return *m_p; }
+  // The undo history every change of the editor is recorded in; null
+  // records nothing. Each entry point below that can change the model runs
+  // as one edit of it, a drag from its start to its end.
+  void setHistory(EditHistory* history) { m_history = history; }
 
   // --- the tool model ---
   // A toolbar button: `isConnectButton` for the connect tool's own button,
@@ -143,11 +148,16 @@ private:
   void disconnectClick(int c, int r);
   void placeClick(int c, int r);
   void hideRubberBand();
+  void endDrag();
+  // "Modul R <verb>" for the module owning (c, r) of the current loop.
+  std::string moduleStep(int c, int r, const char* verb) const;
   bool selectionValid() const;
   TCell& selectedCell();
 
   Project* m_p;
   EditorHost& m_host;
+  EditHistory* m_history = nullptr;
+  bool m_dragEdit = false; // the drag's edit is open
   WireField m_field;
   std::unique_ptr<TWiring> m_router;
   Flags m_flags;
