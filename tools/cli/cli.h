@@ -14,6 +14,8 @@ namespace veltra::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitBadInput = 2;
+// diff: the two projects differ.
+inline constexpr int kExitDifferent = 1;
 
 struct Args {
   std::filesystem::path programDir; // --program-dir, default: the executable's folder
@@ -38,6 +40,8 @@ int cmdCompile(const Args& args);
 int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
+// diff A.vtr B.vtr [--json]: exit 0 when the same, 1 when different.
+int cmdDiff(const Args& args);
 int cmdChart(const Args& args);
 // The data memory size of the program folder's "VTR.INI".
 int dataMemorySize(const Args& args);

@@ -37,6 +37,7 @@ const std::map<std::string, CommandInfo>& commands() {
       {"save-as", {cmdSaveAs, "save-as PROJECT.vtr NEW.vtr"}},
       {"compile", {cmdCompile, "compile PROJECT.vtr -o TABLE.mtb"}},
       {"check", {cmdCheck, "check PROJECT.vtr"}},
+      {"diff", {cmdDiff, "diff A.vtr B.vtr [--json]"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
       {"chart", {cmdChart, "chart FILE.gra --json | -o OUT.png|.pdf [--size W×H]"}},

@@ -92,33 +92,23 @@ std::string EditHistory::redoName() const { return canRedo() ? m_steps[m_pos].na
 
 void EditHistory::updateModified() { m_p->Modified = m_saved != static_cast<long long>(m_pos); }
 
-int EditHistory::undo() {
+int EditHistory::step(bool back) {
   if (m_depth > 0)
     record();
   else
     absorb();
-  if (!canUndo()) return 0;
-  const Step& s = m_steps[--m_pos];
-  s.delta.undo(*m_p);
-  s.delta.undo(*m_shadow);
+  if (back ? !canUndo() : !canRedo()) return 0;
+  const Step& s = back ? m_steps[--m_pos] : m_steps[m_pos++];
+  for (Project* p : {m_p, m_shadow.get()})
+    back ? s.delta.undo(*p) : s.delta.redo(*p);
   updateModified();
   changed();
   return s.loop;
 }
 
-int EditHistory::redo() {
-  if (m_depth > 0)
-    record();
-  else
-    absorb();
-  if (!canRedo()) return 0;
-  const Step& s = m_steps[m_pos++];
-  s.delta.redo(*m_p);
-  s.delta.redo(*m_shadow);
-  updateModified();
-  changed();
-  return s.loop;
-}
+int EditHistory::undo() { return step(true); }
+
+int EditHistory::redo() { return step(false); }
 
 std::size_t EditHistory::bytes() const {
   std::size_t n = 0;

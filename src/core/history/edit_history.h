@@ -72,6 +72,7 @@ private:
     ProjectDelta delta;
   };
   void record();
+  int step(bool back);
   void updateModified();
   void changed();
 

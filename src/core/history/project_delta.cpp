@@ -162,44 +162,45 @@ std::size_t ProjectDelta::bytes() const {
   return n;
 }
 
+namespace {
+
+// Writes the before (undo) or after (redo) image of every change.
+template <bool Before> void writeImages(const ProjectDelta& d, Project& p) {
+  auto image = [](const auto& change) -> const auto& {
+    if constexpr (Before)
+      return change.before;
+    else
+      return change.after;
+  };
+  for (const auto& c : d.cells)
+    p.Cells[c.loop][c.col][c.row] = image(c);
+  for (const auto& w : d.wires)
+    (w.analog ? p.XWires : p.YWires)[w.loop][w.n] = image(w);
+  for (const auto& t : d.loopTexts)
+    p.LoopText[t.loop] = image(t);
+  for (const auto& t : d.sampleTimes)
+    p.LoopSampleTime[t.loop] = image(t);
+  for (const auto& s : d.signals)
+    signalOf(p, s) = image(s);
+  for (const auto& c : d.constants)
+    p.FWert[c.n] = image(c);
+  for (const auto& pt : d.points)
+    p.switchPoint(pt.program, pt.point) = image(pt);
+  if (d.projectData) p.ProjectData = image(*d.projectData);
+}
+
+} // namespace
+
 void ProjectDelta::undo(Project& p) const {
-  for (const CellChange& c : cells)
-    p.Cells[c.loop][c.col][c.row] = c.before;
-  for (const WireChange& w : wires)
-    (w.analog ? p.XWires : p.YWires)[w.loop][w.n] = w.before;
-  for (const LoopTextChange& t : loopTexts)
-    p.LoopText[t.loop] = t.before;
-  for (const SampleTimeChange& t : sampleTimes)
-    p.LoopSampleTime[t.loop] = t.before;
-  for (const SignalChange& s : signals)
-    signalOf(p, s) = s.before;
-  for (const ConstantChange& c : constants)
-    p.FWert[c.n] = c.before;
-  for (const PointChange& pt : points)
-    p.switchPoint(pt.program, pt.point) = pt.before;
+  writeImages<true>(*this, p);
   for (auto h = textHunks.rbegin(); h != textHunks.rend(); ++h)
     applyHunk(p.TextList, h->at, h->inserted, h->removed);
-  if (projectData) p.ProjectData = projectData->before;
 }
 
 void ProjectDelta::redo(Project& p) const {
-  for (const CellChange& c : cells)
-    p.Cells[c.loop][c.col][c.row] = c.after;
-  for (const WireChange& w : wires)
-    (w.analog ? p.XWires : p.YWires)[w.loop][w.n] = w.after;
-  for (const LoopTextChange& t : loopTexts)
-    p.LoopText[t.loop] = t.after;
-  for (const SampleTimeChange& t : sampleTimes)
-    p.LoopSampleTime[t.loop] = t.after;
-  for (const SignalChange& s : signals)
-    signalOf(p, s) = s.after;
-  for (const ConstantChange& c : constants)
-    p.FWert[c.n] = c.after;
-  for (const PointChange& pt : points)
-    p.switchPoint(pt.program, pt.point) = pt.after;
+  writeImages<false>(*this, p);
   for (const TextHunk& h : textHunks)
     applyHunk(p.TextList, h.at, h.removed, h.inserted);
-  if (projectData) p.ProjectData = projectData->after;
 }
 
 void ProjectDelta::merge(const ProjectDelta& later) {
