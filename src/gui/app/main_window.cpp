@@ -1,5 +1,6 @@
 #include "gui/app/main_window.h"
 
+#include "core/compare/project_compare.h"
 #include "core/compiler/cross_reference.h"
 #include "core/compiler/module_table_files.h"
 #include "core/compiler/table_command.h"
@@ -12,6 +13,7 @@
 #include "core/util/error.h"
 #include "core/util/file_io.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/edit_menu.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/ui_services.h"
 #include "gui/compiler/result_window.h"
@@ -100,7 +102,9 @@ constexpr int kGridTop = 41;
 MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* parent)
     : QMainWindow(parent), m_programDir(QDir(programDir).absolutePath()),
       m_ownUi(ui == nullptr ? std::make_unique<QtUiServices>() : nullptr), m_ui(ui != nullptr ? ui : m_ownUi.get()),
-      m_project(std::make_unique<core::Project>()), m_editor(*m_project, *this), m_painter(m_bitmaps) {
+      m_project(std::make_unique<core::Project>()), m_editor(*m_project, *this), m_history(*m_project),
+      m_painter(m_bitmaps) {
+  m_editor.setHistory(&m_history);
   auto dialogs = std::make_unique<ModuleDialogSet>(this);
   dialogs->setMessageHandler([this](QWidget* parent, const QString& message) { m_ui->showError(parent, message); });
   m_moduleDialogs = dialogs.get();
@@ -173,6 +177,7 @@ void MainWindow::startUp() {
   core::readDisplayFlags(*m_ini, m_settings);
   applySettings();
   m_project->Modified = false;
+  m_history.reset(*m_project);
 }
 
 void MainWindow::applySettings() {
@@ -360,6 +365,12 @@ void MainWindow::buildMenu() {
   datei->addAction(QStringLiteral("Einstellungen"), this, &MainWindow::EinstellungenClick);
   datei->addSeparator();
   datei->addAction(QStringLiteral("Ende"), this, &MainWindow::EndeClick);
+  m_editMenu = new EditMenu(menuBar(), m_history,
+                            {[this] { return m_editor.onlineMode(); }, [this] { m_editor.cancelGesture(); },
+                             [this](int loop) { showStep(loop); }});
+  QMenu* projekt = menuBar()->addMenu(QStringLiteral("Projekt"));
+  projekt->setObjectName("menuProjekt");
+  projekt->addAction(QStringLiteral("Vergleichen…"), this, &MainWindow::VergleichenClick)->setObjectName("actCompare");
   QMenu* doku = menuBar()->addMenu(QStringLiteral("Dokumentation"));
   doku->addAction(QStringLiteral("Projektdaten"), this, &MainWindow::ProjektdatenClick);
   doku->addAction(QStringLiteral("Querverweis"), this, &MainWindow::QuerverweisClick);
@@ -479,8 +490,23 @@ void MainWindow::onlineDataEntry(int loop, int col, int row) { m_online->onlineD
 
 void MainWindow::loopChosen(int loop) { m_online->loopChosen(loop); }
 
+void MainWindow::runEdit(const std::string& name, const std::function<void()>& edit) {
+  core::EditScope scope(&m_history, name);
+  edit();
+}
+
+void MainWindow::showStep(int loop) {
+  m_fieldsProject = nullptr; // the description and sample time may be the step's
+  if (core::validLoop(loop) && loop != m_project->CurrentLoop) {
+    showLoop(loop);
+    return;
+  }
+  m_editor.rebuild();
+}
+
 void MainWindow::setEditorOnline(bool on) {
   m_editor.setOnlineMode(on);
+  if (m_editMenu != nullptr) m_editMenu->update();
   if (!on) return;
   // Data entry, as if ToolButton35 had been chosen: a double click changes values.
   m_editor.setCurrentTool(core::tool::kDataEntry);
@@ -543,6 +569,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::handleGridKey(QKeyEvent* event) {
   if (event->isAutoRepeat() && event->key() != Qt::Key_Escape) return true;
+  // Ctrl+Z with nothing to undo is no "Z" tool key.
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return true;
   const int key = event->key();
   const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) {
@@ -593,6 +621,7 @@ void MainWindow::Neu1Click() {
   // InitRKreise marks the project changed; a fresh project has nothing to
   // save (the description refill, which used to clear it, no longer does).
   m_project->Modified = false;
+  m_history.reset(*m_project);
   m_projectDataDialog->edit(m_project->ProjectData);
 }
 
@@ -602,6 +631,7 @@ void MainWindow::replaceProject(std::unique_ptr<core::Project> project) {
   // The next load is built in the storage of this one.
   m_loader.recycle(std::move(replaced));
   m_editor.setProject(*m_project);
+  m_history.reset(*m_project);
   m_editor.cancelGesture();
   m_refreshing = true;
   m_edNum->setText(QString::number(m_project->CurrentLoop));
@@ -645,6 +675,7 @@ bool MainWindow::saveProjectAs(const QString& vtrPath) {
     showFileTitle();
     return false;
   }
+  m_history.markSaved();
   ZeichneAlles();
   return true;
 }
@@ -673,6 +704,7 @@ void MainWindow::Libraryladen1Click() {
   m_settings.LibraryDir = toCp1252(dirOf(file));
   try {
     core::writeLibraryDir(*m_ini, m_settings);
+    core::EditScope edit(&m_history, "Library laden");
     core::loadLibrary(*m_project, loop, file.toStdString());
   } catch (const core::Error& e) {
     m_ui->showError(this, fromUtf8(e.what()));
@@ -742,13 +774,46 @@ void MainWindow::EinstellungenClick() {
 }
 
 void MainWindow::ProjektdatenClick() {
+  core::EditScope edit(&m_history, "Projektdaten ändern");
   m_projectDataDialog->edit(m_project->ProjectData);
   showFileTitle();
 }
 
 void MainWindow::SignaleditorClick() {
-  m_signalEditor->edit(*m_project);
+  {
+    core::EditScope edit(&m_history, "Signale ändern");
+    m_signalEditor->edit(*m_project);
+  }
   ZeichneAlles();
+}
+
+void MainWindow::VergleichenClick() {
+  const QString file = m_ui->openFileName(this, QStringLiteral("Vergleichen"), fromCp1252(m_settings.ProjectDir),
+                                          QStringLiteral("Regelkreis (*.vtr)"));
+  if (file.isEmpty()) return;
+  compareWith(file);
+}
+
+bool MainWindow::compareWith(const QString& vtrPath) {
+  std::vector<core::ProjectDifference> diffs;
+  try {
+    // The other file on its own, as veltra-cli diff reads it: tables its
+    // set lacks stay empty instead of taking the open project's.
+    const auto empty = std::make_unique<core::Project>();
+    const core::LoadedProject other = core::loadProject(*empty, m_settings.ProgramDir, vtrPath.toStdString());
+    diffs = core::compareProjects(*other.project, *m_project);
+  } catch (const core::Error& e) {
+    m_ui->showError(this, fromUtf8(e.what()));
+    return false;
+  }
+  m_resultWindow->ClearLines();
+  for (const QString& line : fromUtf8(core::formatDifferences(diffs)).split('\n', Qt::SkipEmptyParts))
+    m_resultWindow->AddLine(line);
+  const QString title = m_resultWindow->windowTitle();
+  m_resultWindow->setWindowTitle(QStringLiteral("Vergleich mit ") + QFileInfo(vtrPath).fileName());
+  m_resultWindow->exec();
+  m_resultWindow->setWindowTitle(title);
+  return true;
 }
 
 void MainWindow::DruckenClick() { m_print->DruckenClick(); }

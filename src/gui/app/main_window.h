@@ -3,6 +3,7 @@
 #include "core/app/settings.h"
 #include "core/compiler/module_table.h"
 #include "core/editor/editor.h"
+#include "core/history/edit_history.h"
 #include "core/model/project.h"
 #include "core/persist/project_loader.h"
 #include "gui/editor/bitmap_cache.h"
@@ -27,6 +28,7 @@ class QToolButton;
 namespace veltra::gui {
 
 class AboutDialog;
+class EditMenu;
 class GridView;
 class ModuleDialogs;
 class PrintCommands;
@@ -54,6 +56,8 @@ public:
 
   core::Project& project() { return *m_project; }
   core::Editor& editor() { return m_editor; }
+  core::EditHistory& history() { return m_history; }
+  EditMenu& editMenu() const { return *m_editMenu; }
   core::Settings& settings() { return m_settings; }
   GridView* gridView() const { return m_grid; }
   QString projectFileName() const { return m_projectFileName; }
@@ -73,6 +77,10 @@ public:
   void EinstellungenClick();
   void ProjektdatenClick();
   void SignaleditorClick();
+  // "Projekt" -> "Vergleichen…": what changed from a chosen file to the
+  // open project, in the result list (as veltra-cli diff FILE OPEN lists it).
+  void VergleichenClick();
+  bool compareWith(const QString& vtrPath);
   // "Drucken ": the print dialog.
   void DruckenClick();
   void EndeClick();
@@ -115,6 +123,7 @@ private:
   core::IniFile& onlineSettingsFile() override { return *m_ini; }
   void redrawOnline() override { ZeichneAlles(); }
   void setEditorOnline(bool on) override;
+  void runEdit(const std::string& name, const std::function<void()>& edit) override;
 
   void startUp();
   void buildMenu();
@@ -134,6 +143,8 @@ private:
   void replaceProject(std::unique_ptr<core::Project> project);
   void setLoopFields();
   void notYetAvailable();
+  // Undo or redo took the model back or forth: show the step's loop.
+  void showStep(int loop);
   QString dirOf(const QString& path) const;
 
   QString m_programDir;
@@ -144,6 +155,7 @@ private:
   core::Settings m_settings;
   std::unique_ptr<core::IniFile> m_ini;
   core::Editor m_editor;
+  core::EditHistory m_history;
   core::ModuleTable m_table;
   BitmapCache m_bitmaps;
   GridPainter m_painter;
@@ -174,6 +186,7 @@ private:
   OnlineController* m_online = nullptr;
   QMenu* m_designMenu = nullptr;
   QAction* m_actLibraryLoad = nullptr;
+  EditMenu* m_editMenu = nullptr;
 
   ModuleDialogs* m_moduleDialogs = nullptr;
   std::unique_ptr<ModuleDialogs> m_ownModuleDialogs;

@@ -141,7 +141,9 @@ void OnlineController::btMStopClick() {
   applyState();
 }
 
-void OnlineController::btnSUhrClick() { m_link->btnSUhrClick(m_host.onlineProject()); }
+void OnlineController::btnSUhrClick() {
+  m_host.runEdit("Schaltuhren übernehmen", [this] { m_link->btnSUhrClick(m_host.onlineProject()); });
+}
 
 void OnlineController::edMesszeitChange() {
   if (m_settingInterval) return;

@@ -11,7 +11,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,8 @@ public:
   // The editor's OnlineMode; switching it on also chooses the data entry
   // tool ('+', ToolButton35).
   virtual void setEditorOnline(bool on) = 0;
+  // Runs a change of the project as one undoable step named `name`.
+  virtual void runEdit(const std::string& /*name*/, const std::function<void()>& edit) { edit(); }
 };
 
 // The main window's controls of the link.

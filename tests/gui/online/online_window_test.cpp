@@ -6,12 +6,14 @@
 
 #include "core/online/in_process_blocks.h"
 #include "core/util/file_io.h"
+#include "gui/app/edit_menu.h"
 #include "gui/editor/grid_painter.h"
 #include "gui/editor/grid_view.h"
 #include "gui/online/bit_change_dialog.h"
 #include "gui/online/online_controller.h"
 #include "gui/online/value_change_dialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +265,16 @@ private slots:
     click("btnSUhr");
     const core::TSwitchPoint& p = h->project().switchPoint(3, 1);
     QVERIFY(p.state == 1 && p.mask == 1 && p.hour == 6 && p.minute == 30);
+    // The programs now differ from the saved ones; the step is taken back
+    // only after the link has stopped.
+    QVERIFY(h->project().Modified);
+    QAction* undo = h->window().editMenu().undoAction();
+    QVERIFY(!undo->isEnabled());
+    click("btDStop");
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Rückgängig: Schaltuhren übernehmen"));
+    undo->trigger();
+    QCOMPARE(h->project().switchPoint(3, 1).mask, 0);
     QVERIFY(!h->project().Modified);
   }
 
