@@ -75,7 +75,7 @@ void diffSignals(ProjectDelta& d, bool name, SignalTables& shadow, const SignalT
     if (std::memcmp(s.data(), t.data(), s.size_bytes()) == 0) continue;
     for (int n = 1; n <= groupSize(g); ++n) {
       if (sameBytes(s[n], t[n])) continue;
-      d.signals.push_back({g, name, static_cast<std::int16_t>(n), s[n], t[n]});
+      d.signalTexts.push_back({g, name, static_cast<std::int16_t>(n), s[n], t[n]});
       s[n] = t[n];
     }
   }
@@ -145,7 +145,7 @@ ProjectDelta takeDelta(Project& shadow, const Project& now) {
 }
 
 bool ProjectDelta::empty() const {
-  return cells.empty() && wires.empty() && loopTexts.empty() && sampleTimes.empty() && signals.empty() &&
+  return cells.empty() && wires.empty() && loopTexts.empty() && sampleTimes.empty() && signalTexts.empty() &&
          constants.empty() && points.empty() && textHunks.empty() && !projectData;
 }
 
@@ -153,7 +153,7 @@ std::size_t ProjectDelta::bytes() const {
   std::size_t n = sizeof *this;
   n += cells.capacity() * sizeof(CellChange) + wires.capacity() * sizeof(WireChange);
   n += loopTexts.capacity() * sizeof(LoopTextChange) + sampleTimes.capacity() * sizeof(SampleTimeChange);
-  n += signals.capacity() * sizeof(SignalChange) + constants.capacity() * sizeof(ConstantChange);
+  n += signalTexts.capacity() * sizeof(SignalChange) + constants.capacity() * sizeof(ConstantChange);
   n += points.capacity() * sizeof(PointChange) + textHunks.capacity() * sizeof(TextHunk);
   for (const LoopTextChange& t : loopTexts)
     n += t.before.capacity() + t.after.capacity();
@@ -180,7 +180,7 @@ template <bool Before> void writeImages(const ProjectDelta& d, Project& p) {
     p.LoopText[t.loop] = image(t);
   for (const auto& t : d.sampleTimes)
     p.LoopSampleTime[t.loop] = image(t);
-  for (const auto& s : d.signals)
+  for (const auto& s : d.signalTexts)
     signalOf(p, s) = image(s);
   for (const auto& c : d.constants)
     p.FWert[c.n] = image(c);
@@ -216,8 +216,8 @@ void ProjectDelta::merge(const ProjectDelta& later) {
     mergeInto(loopTexts, t, [](const LoopTextChange& a, const LoopTextChange& b) { return a.loop == b.loop; });
   for (const SampleTimeChange& t : later.sampleTimes)
     mergeInto(sampleTimes, t, [](const SampleTimeChange& a, const SampleTimeChange& b) { return a.loop == b.loop; });
-  for (const SignalChange& s : later.signals)
-    mergeInto(signals, s, [](const SignalChange& a, const SignalChange& b) {
+  for (const SignalChange& s : later.signalTexts)
+    mergeInto(signalTexts, s, [](const SignalChange& a, const SignalChange& b) {
       return a.group == b.group && a.name == b.name && a.n == b.n;
     });
   for (const ConstantChange& c : later.constants)

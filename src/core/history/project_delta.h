@@ -76,7 +76,7 @@ public:
   std::vector<WireChange> wires;
   std::vector<LoopTextChange> loopTexts;
   std::vector<SampleTimeChange> sampleTimes;
-  std::vector<SignalChange> signals;
+  std::vector<SignalChange> signalTexts;
   std::vector<ConstantChange> constants;
   std::vector<PointChange> points;
   std::vector<TextHunk> textHunks;
