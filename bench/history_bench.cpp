@@ -17,43 +17,45 @@ namespace {
 
 using namespace veltra::core;
 
-// Every loop as dense as the placement rules allow.
+// Every loop as dense as the placement rules allow, but the last: it holds
+// an E at (1, 2) and an A at (3, 2), not connected, for the edits that need
+// room.
+constexpr int kRoomy = kLoops;
+
 std::unique_ptr<Project> largestProject() {
   auto p = std::make_unique<Project>();
-  for (int loop = 1; loop <= kLoops; ++loop)
+  for (int loop = 1; loop < kLoops; ++loop)
     veltra::bench::buildDensestLoop(*p, loop);
+  for (auto [c, letter] : {std::pair{1, 'E'}, {3, 'A'}}) {
+    placeModule(*p, kRoomy, c, 2, letter);
+    createModuleDefaults(*p, p->cell(kRoomy, c, 2));
+  }
   return p;
 }
 
 enum EditKind { kPlace, kMove, kConnect, kParameter, kBlockDelete };
 
-// One common edit on loop 1 of the largest project, recorded as one step.
+// One common edit, recorded as one step.
 void edit(Project& p, EditHistory& h, EditKind kind) {
   EditScope scope(&h, "bench");
-  p.CurrentLoop = 1;
+  p.CurrentLoop = kind == kBlockDelete || kind == kParameter ? 1 : kRoomy;
   switch (kind) {
-  case kPlace: // into a loop with room
-    p.clearLoop(2);
-    p.CurrentLoop = 2;
-    placeModule(p, 2, 5, 5, 'R');
-    createModuleDefaults(p, p.cell(2, 5, 5));
+  case kPlace:
+    placeModule(p, kRoomy, 7, 5, 'R');
+    createModuleDefaults(p, p.cell(kRoomy, 7, 5));
     break;
-  case kMove: { // a module with an input and an output, one row down after clearing its target
-    deleteModule(p, 2, 1);
-    const TCell moved = p.cell(1, 2, 0);
-    moveModule(p, 1, &moved, 1, 2, 0, 2, 1);
+  case kMove: {
+    const TCell moved = p.cell(kRoomy, 3, 2);
+    moveModule(p, kRoomy, &moved, 1, 3, 2, 3, 6);
     break;
   }
-  case kConnect: { // the output of (0, 0) to another input
-    const int n = p.cell(1, 0, 0).XA;
-    p.LoescheXA(n);
-    addDestination(p, 1, true, n, 0, 0, 2, 14);
+  case kConnect:
+    addDestination(p, kRoomy, true, 1, 1, 2, 3, 2);
     break;
-  }
   case kParameter:
     p.cell(1, 2, 0).setF64(0, 42.0);
     break;
-  case kBlockDelete:
+  case kBlockDelete: // a whole dense loop
     for (int c = 0; c < kCols; ++c)
       for (int r = 0; r < kRows; ++r)
         if (p.cell(1, c, r).part == 1 && !p.cell(1, c, r).isEmpty()) deleteModule(p, c, r);
@@ -140,6 +142,7 @@ BENCHMARK(BM_RecordNoChange)->Unit(benchmark::kMillisecond);
 // diff of two largest projects (all 200 loops), with one change per loop.
 void BM_DiffLargestProjects(benchmark::State& state) {
   auto a = largestProject();
+  veltra::bench::buildDensestLoop(*a, kRoomy);
   auto b = std::make_unique<Project>(*a);
   for (int loop = 1; loop <= kLoops; ++loop)
     b->cell(loop, 2, 0).setF64(0, loop);
