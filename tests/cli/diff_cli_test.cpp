@@ -67,15 +67,15 @@ TEST_F(DiffCliTest, DifferencesAsTextAndJsonExitOne) {
   CliRun r = cli("diff " + a + " " + b);
   EXPECT_EQ(r.code, 1) << r.err;
   EXPECT_EQ(r.out, "Regelkreis 4:\n"
-                   "  Modul R (5, 2): Nachstellzeit [s] 200 → 300\n"
+                   "  Modul R (6, 3): Nachstellzeit [s] 200 → 300\n"
                    "Projekt:\n"
                    "  Projektdaten Ort \"\" → \"München\"\n");
   r = cli("diff " + a + " " + b + " --json");
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.out.find("\"same\": false"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("{\"kind\": \"parameter\", \"loop\": 4, \"where\": \"R (5, 2)\", \"subject\": "
+  EXPECT_NE(r.out.find("{\"kind\": \"parameter\", \"loop\": 4, \"where\": \"R (6, 3)\", \"subject\": "
                        "\"Nachstellzeit [s]\", \"before\": \"200\", \"after\": \"300\", \"text\": "
-                       "\"Modul R (5, 2): Nachstellzeit [s] 200 → 300\"}"),
+                       "\"Modul R (6, 3): Nachstellzeit [s] 200 → 300\"}"),
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("\"kind\": \"project_data\", \"loop\": 0"), std::string::npos) << r.out;

@@ -21,7 +21,8 @@ using Kind = ProjectDifference::Kind;
 
 std::string inQuotes(std::string_view cp1252) { return "\"" + cp1252ToUtf8(cp1252) + "\""; }
 
-std::string at(int col, int row) { return "(" + std::to_string(col) + ", " + std::to_string(row) + ")"; }
+// As the window numbers the grid: columns and rows from 1.
+std::string at(int col, int row) { return "(" + std::to_string(col + 1) + ", " + std::to_string(row + 1) + ")"; }
 
 std::string moduleAt(char letter, int col, int row) { return std::string(1, letter) + " " + at(col, row); }
 

@@ -8,7 +8,7 @@
 namespace veltra::core {
 
 // One difference between two projects, in the words an engineer reads.
-// Cells are named by column and row as the model counts them (0..14).
+// Cells are named by column and row as the window numbers them (1..15).
 struct ProjectDifference {
   enum class Kind {
     ModuleAdded,
@@ -31,7 +31,7 @@ struct ProjectDifference {
   };
   Kind kind;
   int loop = 0;        // 0 for what belongs to the whole project
-  std::string where;   // the module or cell: "R (5, 4)"; empty where none
+  std::string where;   // the module or cell: "R (6, 5)"; empty where none
   std::string subject; // parameter, signal, point, field; empty where none
   std::string before;  // UTF-8; empty where nothing was before
   std::string after;

@@ -76,15 +76,15 @@ TEST_P(DiffKindTest, FoundAndNamed) {
 
 const DiffCase kDiffCases[] = {
     {"ModuleAdded", [](Project& p) { placeModule(p, 3, 12, 12, 'D'); }, Kind::ModuleAdded, 3,
-     "Modul D (12, 12) hinzugefügt"},
+     "Modul D (13, 13) hinzugefügt"},
     {"Parameter", [](Project& p) { p.cell(3, 5, 2).setF64(24, 2.5); }, Kind::Parameter, 3,
-     "Modul R (5, 2): Verstärkung 1 → 2.5"},
+     "Modul R (6, 3): Verstärkung 1 → 2.5"},
     {"LimitReference", [](Project& p) { p.cell(3, 5, 8).setF64(8, encodeLimitF(3)); }, Kind::Parameter, 3,
-     "Modul G (5, 8): Maximum 100 → F3"},
+     "Modul G (6, 9): Maximum 100 → F3"},
     {"ModuleText", [](Project& p) { p.cell(3, 5, 2).text.assign(utf8ToCp1252("Vorlaufregler Süd")); }, Kind::ModuleText,
-     3, "Modul R (5, 2): Text \"Regler\" → \"Vorlaufregler Süd\""},
+     3, "Modul R (6, 3): Text \"Regler\" → \"Vorlaufregler Süd\""},
     {"ConnectionAdded", [](Project& p) { addDestination(p, 3, true, 1, 1, 2, 9, 2); }, Kind::ConnectionAdded, 3,
-     "Verbindung analog von E (1, 2) nach A (9, 2) hinzugefügt"},
+     "Verbindung analog von E (2, 3) nach A (10, 3) hinzugefügt"},
     // Another number for the same source and destinations is no difference;
     // taking one destination away is.
     {"ConnectionRemoved",
@@ -93,13 +93,13 @@ const DiffCase kDiffCases[] = {
        p.LoescheXA(1);
        addDestination(p, 3, true, 7, 1, 2, 5, 2);
      },
-     Kind::ConnectionRemoved, 3, "Verbindung analog von E (1, 2) nach G (5, 8) entfernt"},
+     Kind::ConnectionRemoved, 3, "Verbindung analog von E (2, 3) nach G (6, 9) entfernt"},
     {"TextAdded", [](Project& p) { p.TextList.push_back("Pumpe||=31208"); }, Kind::TextAdded, 3,
-     "Text (12, 8) hinzugefügt: \"Pumpe\""},
+     "Text (13, 9) hinzugefügt: \"Pumpe\""},
     {"TextRemoved", [](Project& p) { p.TextList.clear(); }, Kind::TextRemoved, 3,
-     "Text (1, 2) entfernt: \"Vorlauf / Heizkreis 2\""},
+     "Text (2, 3) entfernt: \"Vorlauf / Heizkreis 2\""},
     {"TextChanged", [](Project& p) { p.TextList = {"Vorlauf|a~b|=30102"}; }, Kind::TextChanged, 3,
-     "Text (1, 2) \"Vorlauf / Heizkreis 2\" → \"Vorlauf / a=b\""},
+     "Text (2, 3) \"Vorlauf / Heizkreis 2\" → \"Vorlauf / a=b\""},
     {"Description", [](Project& p) { p.LoopText[7] = utf8ToCp1252("Lüftung"); }, Kind::Description, 7,
      "Beschreibung \" \" → \"Lüftung\""},
     {"SampleTime", [](Project& p) { p.LoopSampleTime[200] = 60; }, Kind::SampleTime, 200, "Abtastzeit 10 → 60"},
@@ -126,9 +126,9 @@ TEST_F(CompareTest, RemovedModuleAndItsConnection) {
   deleteModule(*b, 5, 8);
   auto d = diff();
   ASSERT_EQ(d.size(), 2u) << formatDifferences(d);
-  EXPECT_EQ(d[0].text, "Modul G (5, 8) entfernt: \"Begrenzung\"");
-  EXPECT_EQ(d[1].text, "Verbindung analog von E (1, 2) nach G (5, 8) entfernt");
-  EXPECT_EQ(d[1].before, "G (5, 8)");
+  EXPECT_EQ(d[0].text, "Modul G (6, 9) entfernt: \"Begrenzung\"");
+  EXPECT_EQ(d[1].text, "Verbindung analog von E (2, 3) nach G (6, 9) entfernt");
+  EXPECT_EQ(d[1].before, "G (6, 9)");
   EXPECT_EQ(d[1].subject, "analog");
 }
 
@@ -139,9 +139,9 @@ TEST_F(CompareTest, MovedModuleTakesItsConnectionsAlong) {
   moveModule(*b, 3, &a->cell(3, 5, 8), 1, 5, 8, 7, 11);
   const ProjectDifference d = only();
   EXPECT_EQ(d.kind, Kind::ModuleMoved);
-  EXPECT_EQ(d.text, "Modul G von (5, 8) nach (7, 11) verschoben");
-  EXPECT_EQ(d.before, "(5, 8)");
-  EXPECT_EQ(d.after, "(7, 11)");
+  EXPECT_EQ(d.text, "Modul G von (6, 9) nach (8, 12) verschoben");
+  EXPECT_EQ(d.before, "(6, 9)");
+  EXPECT_EQ(d.after, "(8, 12)");
 }
 
 // A module replaced by another letter at the same place is removed and added.
