@@ -163,8 +163,8 @@ private slots:
     QCOMPARE(title, QStringLiteral("Vergleich mit alt.vtr"));
     // From the chosen file to the open project.
     const QString aText = fromCp1252(h->project().SignalDesc.text(core::SignalGroup::A, 1));
-    QCOMPARE(shown,
-             (QStringList{"Regelkreis 1:", "  Modul A (10, 3) hinzugefügt: \"" + aText + "\"", "  Abtastzeit 10 → 30"}));
+    QCOMPARE(shown, (QStringList{"Regelkreis 1:", "  Modul A (10, 3) hinzugefügt: \"" + aText + "\"",
+                                 "  Abtastzeit 10 → 30"}));
     // An unreadable file: the message, and no list.
     h->ui().openNames = {QDir(h->programDir().path()).filePath("fehlt.vtr")};
     h->window().VergleichenClick();
