@@ -2,6 +2,7 @@
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/vtp_writer.h"
 #include "core/util/cp1252.h"
 #include "core/util/file_io.h"
@@ -30,7 +31,7 @@ protected:
           ("veltra_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    p->InitRKreise(VELTRA_PROGRAM_DIR);
+    p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
   }
   void TearDown() override { fs::remove_all(dir); }
   // Runs veltra-cli with the given arguments (already quoted where needed).

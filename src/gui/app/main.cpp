@@ -1,6 +1,7 @@
 // veltra: the engineering program. Takes a project file on its command
 // line, and --block NAME for another server block than /VTR_PC_MEM.
 #include "gui/app/main_window.h"
+#include "gui/online/online_controller.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -32,6 +33,6 @@ int main(int argc, char** argv) {
     if (screen->size().height() > 650) window.setFixedSize(window.size());
   }
   window.show();
-  if (!project.isEmpty()) window.openProject(project);
+  if (!project.isEmpty()) window.projectCommands().openProject(project);
   return app.exec();
 }

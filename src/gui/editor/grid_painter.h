@@ -29,10 +29,6 @@ struct GridScene {
 // selection, connection tiles, live values and free texts, in that order.
 class GridPainter {
 public:
-  static constexpr int kImageSize = 525;
-  static constexpr int kCell = 35;
-  static constexpr int kSub = 7;
-
   explicit GridPainter(BitmapCache& cache);
 
   // The program folder (connection tiles) and the design folder (symbols).
@@ -47,7 +43,7 @@ public:
   void ZeichneErrRahmen(QPainter& g, int x, int y);
   void ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows);
   void ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j);
-  // The live value of the cell at pixel (x, y), drawn at (x + 33, y) on a
+  // The live value of the cell at pixel (x, y), drawn at (x + kLiveOffsetPx, y) on a
   // light box of its own so that it stays readable over lines and symbols.
   void ZeichneDebug(QPainter& g, const core::Project& p, int loop, int x, int y, const core::ServerBlock& block);
   void drawTexts(QPainter& g, const core::Project& p, int loop);
@@ -57,6 +53,9 @@ public:
   // might smooth them. 1 on the screen.
   void setImageMagnification(int k) { m_magnify = k < 1 ? 1 : k; }
 
+  // The live value stands this far right of its cell's left edge, beside
+  // the symbol's outputs.
+  static constexpr int kLiveOffsetPx = 33;
   // The look of the live values.
   static constexpr QRgb kLiveBackground = 0xFFFFF3B0;
   static constexpr QRgb kLiveText = 0xFF0A2A8C;

@@ -1,5 +1,6 @@
 #include "gui/print/print_job.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/print/report_builder.h"
 #include "core/util/error.h"
 #include "core/wiring/loop_wiring.h"
@@ -53,9 +54,9 @@ void PrintJob::paintPicture(QPainter& g, const core::PagePicture& picture) {
   core::BildeWireArray(m_project, picture.loop, *m_field, *m_wiring);
   g.save();
   g.translate(picture.x, picture.y);
-  const qreal scale = static_cast<qreal>(picture.side) / GridPainter::kImageSize;
+  const qreal scale = static_cast<qreal>(picture.side) / core::kGridPx;
   g.scale(scale, scale);
-  g.setClipRect(0, 0, GridPainter::kImageSize, GridPainter::kImageSize);
+  g.setClipRect(0, 0, core::kGridPx, core::kGridPx);
   // Symbols and tiles grow as blocks of pixels; lines stay lines.
   g.setRenderHint(QPainter::SmoothPixmapTransform, false);
   // Device pixels per picture pixel decide how far symbols are enlarged

@@ -30,18 +30,10 @@ void typeDescription(SignalEditorDialog* d, int group, int row, const QString& t
 
 } // namespace
 
-class SignalEditorTest : public QObject {
+class SignalEditorTest : public WindowTestCase {
   Q_OBJECT
 
-  std::unique_ptr<WindowHarness> h;
-
 private slots:
-  void init() { h = std::make_unique<WindowHarness>(); }
-  void cleanup() {
-    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
-    h.reset();
-  }
-
   // A description still being typed is kept when the window closes; group V
   // shows all its rows; an edit cut to 20 characters reaches the modules.
   void editedDescriptionsReachTheModel() {
@@ -52,7 +44,7 @@ private slots:
       QApplication::setActiveWindow(nullptr); // another application took the focus
       d->reject();
     });
-    h->window().SignaleditorClick();
+    h->menu("Dokumentation", "Editor");
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::A, 5), std::string("Vorlauf HK2"));
 
     h->toolButton('V');
@@ -67,7 +59,7 @@ private slots:
       rows = d->grid()->model()->rowCount();
       QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
     });
-    h->window().SignaleditorClick();
+    h->menu("Dokumentation", "Editor");
     QCOMPARE(rows, 9216);
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::V, 1), std::string("Aussentemperatur gem"));
     QCOMPARE(std::string(h->project().cell(1, 1, 3).text.view()), std::string("Aussentemperatur gem"));
