@@ -3,6 +3,7 @@
 #include "design_style.h"
 #include "image.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/modules/catalogue.h"
 
 #include <string>
@@ -13,7 +14,7 @@ namespace veltra::artgen {
 // corner on the module's top cell; a line leaves an output at the middle of
 // the cell's right edge and enters an input at the middle of its left edge,
 // so port marks sit on the outermost columns at those rows.
-inline constexpr int kCellSize = 35;
+inline constexpr int kCellSize = core::kCellPx;
 inline constexpr int kBoxLeft = 3;
 inline constexpr int kBoxRight = 31;
 inline constexpr int kBoxTop = 1;
