@@ -107,7 +107,6 @@ TEST_F(CliTest, CompileWritesTableAndCompanionAndPrintsTheChecksum) {
 
 TEST_F(CliTest, DuplicateOutputsAreListedAndNothingIsWritten) {
   for (int loop : {1, 5}) {
-    p->CurrentLoop = loop;
     ASSERT_TRUE(placeModule(*p, loop, 1, 1, 'E'));
     ASSERT_TRUE(placeModule(*p, loop, 3, 1, 'A'));
     createModuleDefaults(*p, p->cell(loop, 3, 1));
