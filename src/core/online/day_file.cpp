@@ -232,7 +232,7 @@ private:
     DayGroup& g = m_group;
     double* row = g.appendRow();
     const int columns = g.m_columns;
-    const int most = g.info().signals;
+    const int most = g.info().signalCount;
     int n = 0;
     for (p = semi; p < end;) {
       ++p; // the ';'

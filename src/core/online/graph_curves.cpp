@@ -34,7 +34,7 @@ bool isBitGroup(char letter) { return letter == 'I' || letter == 'M' || letter =
 
 int curveSignalCount(char letter) {
   const int i = dayGroupIndex(letter);
-  return i < 0 ? 0 : kDayGroups[static_cast<std::size_t>(i)].signals;
+  return i < 0 ? 0 : kDayGroups[static_cast<std::size_t>(i)].signalCount;
 }
 
 void setUpGraphChart(ChartModel& chart) {

@@ -38,8 +38,8 @@ struct DayGroupInfo {
   char letter;
   std::string_view prefix;
   BlockArea area;
-  int signals; // value fields kept per row at most
-  bool bits;   // 0 / 1, drawn as 0 and 5
+  int signalCount; // value fields kept per row at most
+  bool bits;       // 0 / 1, drawn as 0 and 5
 };
 inline constexpr std::array<DayGroupInfo, 8> kDayGroups = {{
     {'E', "E_", BlockArea::E, 256, false},

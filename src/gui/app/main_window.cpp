@@ -18,6 +18,7 @@
 #include "gui/editor/grid_view.h"
 #include "gui/editor/text_dialog.h"
 #include "gui/modules/module_dialog_set.h"
+#include "gui/online/graph_window.h"
 #include "gui/persist/project_data_dialog.h"
 #include "gui/persist/signal_editor_dialog.h"
 #include "gui/print/print_commands.h"
@@ -34,6 +35,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -119,6 +121,9 @@ MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* paren
   m_resultWindow = new ResultWindow(this);
   m_settingsDialog = new SettingsDialog(this);
   m_aboutDialog = new AboutDialog(m_programDir, this);
+  m_graphWindow = new GraphWindow([this]() -> const core::Project& { return *m_project; }, *m_ui, this);
+  m_graphWindow->setBlockSource([this]() -> const core::ServerBlock* { return m_online->link().ServerView(); });
+  m_graphWindow->setMeasureDir([this] { return fromCp1252(m_settings.MeasureDir); });
   PrintCommands::Context printContext;
   printContext.project = [this]() -> core::Project& { return *m_project; };
   printContext.designDir = [this] { return QString::fromStdString(core::designDir(m_settings).string()); };
@@ -198,6 +203,8 @@ void MainWindow::buildControls() {
     m_editor.mouseMove(x, y, held);
   });
   connect(m_grid, &GridView::clicked, this, [this] { m_editor.click(); });
+  m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_grid, &GridView::customContextMenuRequested, this, &MainWindow::gridContextMenu);
   connect(m_grid, &GridView::released, this, [this] { m_editor.mouseUp(); });
   // Re-entering the same cell then counts as a new cell (fresh hover text).
   connect(m_grid, &GridView::left, this, [this] { m_editor.leaveImage(); });
@@ -366,7 +373,7 @@ void MainWindow::buildMenu() {
   doku->addAction(QStringLiteral("Editor"), this, &MainWindow::SignaleditorClick);
   doku->addAction(QStringLiteral("Drucken "), this, &MainWindow::DruckenClick);
   QMenu* graphik = menuBar()->addMenu(QStringLiteral("Graphik"));
-  graphik->addAction(QStringLiteral("Graphik"), this, &MainWindow::notYetAvailable);
+  graphik->addAction(QStringLiteral("Graphik"), this, &MainWindow::GraphikClick);
   m_designMenu = menuBar()->addMenu(QStringLiteral("Designs"));
   menuBar()->addAction(QStringLiteral("About"), this, [this] { m_aboutDialog->exec(); });
 }
@@ -399,8 +406,36 @@ void MainWindow::chooseDesign(const QString& name) {
   ZeichneAlles();
 }
 
-void MainWindow::notYetAvailable() {
-  m_ui->showInfo(this, QStringLiteral("Diese Funktion ist in dieser Version noch nicht enthalten."));
+void MainWindow::GraphikClick() { m_graphWindow->exec(); }
+
+namespace {
+
+// The modules whose signal has a curve in the graph window.
+bool isSignalModule(char letter) { return std::string_view("AEFHIMQV").find(letter) != std::string_view::npos; }
+
+} // namespace
+
+void MainWindow::gridContextMenu(const QPoint& pos) {
+  if (pos.x() < 0 || pos.y() < 0) return;
+  const int col = pos.x() / 35, row = pos.y() / 35;
+  if (col >= core::kCols || row >= core::kRows) return;
+  const core::TCell& c = m_project->cell(m_project->CurrentLoop, col, row);
+  if (!isSignalModule(static_cast<char>(c.letter))) return;
+  QMenu menu(this);
+  menu.addAction(QStringLiteral("Verlauf anzeigen"), this, [this, col, row] { VerlaufClick(col, row); });
+  menu.exec(m_grid->mapToGlobal(pos));
+}
+
+void MainWindow::VerlaufClick(int col, int row) {
+  // The module's parameters lie in its top cell.
+  const int part = std::max(1, static_cast<int>(m_project->cell(m_project->CurrentLoop, col, row).part));
+  const core::TCell& c = m_project->cell(m_project->CurrentLoop, col, std::max(0, row - part + 1));
+  const char letter = static_cast<char>(c.letter);
+  if (!isSignalModule(letter)) return;
+  // The window's state is kept; the curve is added before it is shown, and
+  // activation then decides between live and offline.
+  m_graphWindow->showTrend(letter, core::Project::signalNumber(c));
+  m_graphWindow->exec();
 }
 
 // ---------------------------------------------------------------- drawing

@@ -27,6 +27,7 @@ class QToolButton;
 namespace veltra::gui {
 
 class AboutDialog;
+class GraphWindow;
 class GridView;
 class ModuleDialogs;
 class PrintCommands;
@@ -73,6 +74,12 @@ public:
   void EinstellungenClick();
   void ProjektdatenClick();
   void SignaleditorClick();
+  // "Graphik" -> "Graphik": the graph window, modal.
+  void GraphikClick();
+  // "Verlauf anzeigen" on the signal module at a cell of the current loop:
+  // the graph window with that signal's curve.
+  void VerlaufClick(int col, int row);
+  GraphWindow* graphWindow() const { return m_graphWindow; }
   // "Drucken ": the print dialog.
   void DruckenClick();
   void EndeClick();
@@ -133,7 +140,7 @@ private:
   bool handleGridKey(QKeyEvent* event);
   void replaceProject(std::unique_ptr<core::Project> project);
   void setLoopFields();
-  void notYetAvailable();
+  void gridContextMenu(const QPoint& pos);
   QString dirOf(const QString& path) const;
 
   QString m_programDir;
@@ -183,6 +190,7 @@ private:
   ResultWindow* m_resultWindow = nullptr;
   SettingsDialog* m_settingsDialog = nullptr;
   AboutDialog* m_aboutDialog = nullptr;
+  GraphWindow* m_graphWindow = nullptr;
   std::unique_ptr<PrintCommands> m_print;
 };
 
