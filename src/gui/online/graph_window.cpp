@@ -223,6 +223,11 @@ void GraphWindow::FormActivate() {
   Chart1->setCrossWire(false);
   Chart1->setGraphTitle(QString());
   m_tree->rebuild(m_project());
+  if (const QModelIndex node = m_tree->indexOf(m_selectLetter, m_selectSignal); node.isValid()) {
+    lbKurve->setCurrentIndex(node);
+    lbKurve->scrollTo(node);
+  }
+  m_selectLetter = ' ';
   if (m_block && m_block() != nullptr) {
     m_liveMode = true;
     btStop->setEnabled(Timer1->isActive());
@@ -508,8 +513,8 @@ void GraphWindow::showTrend(char letter, int signal) {
       showStatus(QStringLiteral("Keine Messdatei der Gruppe %1 in \"%2\".").arg(QChar::fromLatin1(letter)).arg(dir));
     }
   }
-  const QModelIndex node = m_tree->indexOf(letter, signal);
-  if (node.isValid()) lbKurve->setCurrentIndex(node);
+  m_selectLetter = letter;
+  m_selectSignal = signal;
   const QString text = curveText(letter, signal);
   if (curveTexts().contains(text)) {
     if (!m_liveMode) ShowOfflineGraph();

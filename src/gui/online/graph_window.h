@@ -126,6 +126,9 @@ private:
   core::DayMeasurement m_measurement;
   std::array<core::ValueForm, core::kDayGroups.size()> m_forms{};
   bool m_liveMode = false;
+  // The signal "Verlauf anzeigen" asked for, selected once the tree is rebuilt.
+  char m_selectLetter = ' ';
+  int m_selectSignal = 0;
 };
 
 } // namespace veltra::gui

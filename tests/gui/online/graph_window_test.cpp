@@ -385,6 +385,7 @@ private slots:
     QTimer::singleShot(0, [&] { g().btEnde->click(); });
     h->window().VerlaufClick(1, 2);
     QCOMPARE(g().curveTexts(), QStringList{"E7"});
+    QCOMPARE(g().lbKurve->currentIndex(), g().signalTree()->indexOf('E', 7)); // selected in the tree
     QCOMPARE(g().measurement().dateText(), std::string("05.12.2026"));
     QCOMPARE(series(1)->count(), std::size_t{2});
     // Not a signal module: nothing opens.
