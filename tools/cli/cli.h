@@ -39,6 +39,8 @@ int cmdCheck(const Args& args);
 int cmdXref(const Args& args);
 int cmdRoute(const Args& args);
 int cmdChart(const Args& args);
+// chart DAYFILE.csv --curve E1 ... -o OUT.gra|.png|.pdf
+int chartFromDay(const Args& args);
 // The data memory size of the program folder's "VTR.INI".
 int dataMemorySize(const Args& args);
 // live, write and record: through the server block (exit 1 when the

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -115,6 +116,8 @@ void MainWindow::buildControls() {
     m_editor.mouseMove(x, y, held);
   });
   connect(m_grid, &GridView::clicked, this, [this] { m_editor.click(); });
+  m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_grid, &GridView::customContextMenuRequested, this, &MainWindow::gridContextMenu);
   connect(m_grid, &GridView::released, this, [this] { m_editor.mouseUp(); });
   // Re-entering the same cell then counts as a new cell (fresh hover text).
   connect(m_grid, &GridView::left, this, [this] { m_editor.leaveImage(); });
@@ -191,6 +194,16 @@ void MainWindow::buildMenu() {
   m_designMenu = menuBar()->addMenu(QStringLiteral("Designs"));
   m_settingsCommands = std::make_unique<SettingsCommands>(m_session, *m_settingsDialog, *m_designMenu);
   menuBar()->addAction(QStringLiteral("About"), this, [this] { m_aboutDialog->exec(); });
+}
+
+void MainWindow::gridContextMenu(const QPoint& pos) {
+  if (!core::inGrid(pos.x(), pos.y())) return;
+  core::Project& p = m_session.project();
+  const int col = pos.x() / core::kCellPx, row = pos.y() / core::kCellPx;
+  if (!OnlineController::showsTrend(p.cell(p.CurrentLoop, col, row))) return;
+  QMenu menu(this);
+  menu.addAction(QStringLiteral("Verlauf anzeigen"), this, [this, col, row] { m_online->VerlaufClick(col, row); });
+  menu.exec(m_grid->mapToGlobal(pos));
 }
 
 // ---------------------------------------------------------------- drawing

@@ -99,6 +99,7 @@ private:
   void startUp();
   void buildControls();
   void buildMenu();
+  void gridContextMenu(const QPoint& pos);
 
   std::unique_ptr<UiServices> m_ownUi;
   Session m_session;

@@ -25,10 +25,6 @@ void Session::rememberProjectDir(const QString& file) {
   core::writeProjectDir(*m_ini, m_settings);
 }
 
-void Session::notYetAvailable() {
-  m_ui.showInfo(m_window, QStringLiteral("Diese Funktion ist in dieser Version noch nicht enthalten."));
-}
-
 QString folderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
 } // namespace veltra::gui

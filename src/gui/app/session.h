@@ -93,8 +93,6 @@ public:
   std::function<void(QWidget*, const QString&)> errorHandler() {
     return [this](QWidget* parent, const QString& message) { showError(message, parent); };
   }
-  // The answer of the commands that are not built yet.
-  void notYetAvailable();
 
 private:
   QString m_programDir;

@@ -4,6 +4,7 @@
 #include "core/util/cp1252.h"
 #include "gui/app/session.h"
 #include "gui/online/bit_change_dialog.h"
+#include "gui/online/graph_window.h"
 #include "gui/online/value_change_dialog.h"
 #include "gui/util/invalid_mark.h"
 #include "gui/util/qt_text.h"
@@ -13,6 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <string_view>
 
 namespace veltra::gui {
 
@@ -40,6 +44,10 @@ OnlineController::OnlineController(Session& session, QWidget* parent)
   m_form13 = new ValueChangeDialog(session.window());
   m_form13->setMessageHandler(session.errorHandler());
   m_form14 = new BitChangeDialog(session.window());
+  m_graphWindow = new GraphWindow([&session]() -> const core::Project& { return session.project(); }, session.ui(),
+                                  session.window());
+  m_graphWindow->setBlockSource([this]() -> const core::ServerBlock* { return m_link->ServerView(); });
+  m_graphWindow->setMeasureDir([&session] { return fromCp1252(session.settings().MeasureDir); });
   applyState();
 }
 
@@ -197,7 +205,23 @@ void OnlineController::ComTimerTimer() {
     m_session.ui().showInfo(m_session.window(), fromUtf8(r.message));
 }
 
-void OnlineController::GraphikClick() { m_session.notYetAvailable(); }
+void OnlineController::GraphikClick() { m_graphWindow->exec(); }
+
+bool OnlineController::showsTrend(const core::TCell& cell) {
+  return std::string_view("AEFHIMQV").find(static_cast<char>(cell.letter)) != std::string_view::npos;
+}
+
+void OnlineController::VerlaufClick(int col, int row) {
+  core::Project& p = m_session.project();
+  // The module's parameters lie in its top cell.
+  const int part = std::max(1, static_cast<int>(p.cell(p.CurrentLoop, col, row).part));
+  const core::TCell& c = p.cell(p.CurrentLoop, col, std::max(0, row - part + 1));
+  if (!showsTrend(c)) return;
+  // The window's state is kept; the curve is added before it is shown, and
+  // activation then decides between live and offline.
+  m_graphWindow->showTrend(static_cast<char>(c.letter), core::Project::signalNumber(c));
+  m_graphWindow->exec();
+}
 
 void OnlineController::onlineDataEntry(int loop, int col, int row) {
   core::ServerBlock* block = m_link->ServerView();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/types.h"
 #include "core/online/measurement_recorder.h"
 #include "core/online/online_link.h"
 #include "core/online/shm_block.h"
@@ -19,6 +20,7 @@ class QWidget;
 namespace veltra::gui {
 
 class BitChangeDialog;
+class GraphWindow;
 class Session;
 class ValueChangeDialog;
 
@@ -52,8 +54,13 @@ public:
   void btnSUhrClick();
   void edMesszeitChange();
   void ComTimerTimer();
-  // "Graphik" → "Graphik": the measurement graph window.
+  // "Graphik" → "Graphik": the measurement graph window, modal.
   void GraphikClick();
+  // "Verlauf anzeigen" on the signal module at a cell of the current loop:
+  // the graph window with that signal's curve.
+  void VerlaufClick(int col, int row);
+  // Whether a cell belongs to a module whose signal has a curve.
+  static bool showsTrend(const core::TCell& cell);
 
   // The editor's data entry while online: "Wert ändern" or "Bit ändern".
   void onlineDataEntry(int loop, int col, int row);
@@ -66,6 +73,7 @@ public:
   QTimer* comTimer() const { return m_comTimer; }
   ValueChangeDialog* valueDialog() const { return m_form13; }
   BitChangeDialog* bitDialog() const { return m_form14; }
+  GraphWindow* graphWindow() const { return m_graphWindow; }
 
 private:
   void buildControls(QWidget* parent);
@@ -90,6 +98,7 @@ private:
   QTimer* m_comTimer = nullptr;
   ValueChangeDialog* m_form13 = nullptr;
   BitChangeDialog* m_form14 = nullptr;
+  GraphWindow* m_graphWindow = nullptr;
   bool m_settingInterval = false; // the program itself writes edMesszeit
 };
 

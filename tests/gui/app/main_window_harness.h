@@ -33,6 +33,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace veltra::gui::testing {
 
@@ -52,19 +53,23 @@ public:
   }
   void showError(QWidget*, const QString& message) override { errors << message; }
   void showInfo(QWidget*, const QString& message) override { infos << message; }
-  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+  QString openFileName(QWidget*, const QString&, const QString& dir, const QString&) override {
     ++openCalls;
+    openDirs << dir;
     return next(openNames);
   }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&,
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString& proposed, const QString&,
                        const QString&) override {
     ++saveCalls;
+    saveProposals << proposed;
     return next(saveNames);
   }
   // A test has no printer: with `printerFile` set, the chosen "printer"
   // writes that PDF file; otherwise the dialog counts as cancelled.
   bool choosePrinter(QWidget*, QPrinter& printer) override {
     ++printerCalls;
+    if (printer.printRange() == QPrinter::PageRange)
+      printRanges << QString::number(printer.fromPage()) + "-" + QString::number(printer.toPage());
     if (printerFile.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerFile);
@@ -79,6 +84,15 @@ public:
     return next(folderNames);
   }
 
+  // The colour dialog: the next scripted colour, cancelled when none is left.
+  std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
+    ++colorCalls;
+    if (colors.empty()) return std::nullopt;
+    const QColor c = colors.front();
+    colors.pop_front();
+    return c;
+  }
+
   std::function<void(const QString& question)> onAsk; // runs before the answer
   // Runs in place of the preview window.
   std::function<void(QPrinter&, const std::function<void(QPrinter*)>&)> onPreview;
@@ -87,7 +101,11 @@ public:
   std::deque<bool> answers;
   std::deque<QString> openNames, saveNames, folderNames;
   QStringList questions, errors, infos, unscripted, folderRequests;
-  int openCalls = 0, saveCalls = 0;
+  int openCalls = 0, saveCalls = 0, colorCalls = 0;
+  std::deque<QColor> colors;
+  QStringList saveProposals; // the proposed names of the save dialogs
+  QStringList openDirs;      // where the open dialogs started
+  QStringList printRanges;   // page ranges preset for the printer dialog
 
 private:
   static QString next(std::deque<QString>& names) {
