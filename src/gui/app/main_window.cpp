@@ -12,6 +12,7 @@
 #include "core/util/error.h"
 #include "core/util/file_io.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/modal_return.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/ui_services.h"
 #include "gui/compiler/result_window.h"
@@ -147,6 +148,7 @@ MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* paren
     return true;
   });
   qApp->installEventFilter(this);
+  new ModalReturn(this);
   startUp();
 }
 
@@ -348,9 +350,12 @@ void MainWindow::onToolButton(QToolButton* button) {
 
 void MainWindow::buildMenu() {
   QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-  datei->addAction(QStringLiteral("Neu"), this, &MainWindow::Neu1Click);
-  datei->addAction(QStringLiteral("Laden"), this, &MainWindow::LadenNeuClick);
-  datei->addAction(QStringLiteral("Speichern"), this, &MainWindow::SpeichernNeuClick);
+  // Ctrl with a letter: the grid takes the plain keys while the pointer is
+  // over it.
+  datei->addAction(QStringLiteral("Neu"), this, &MainWindow::Neu1Click)->setShortcut(Qt::CTRL | Qt::Key_N);
+  datei->addAction(QStringLiteral("Laden"), this, &MainWindow::LadenNeuClick)->setShortcut(Qt::CTRL | Qt::Key_O);
+  datei->addAction(QStringLiteral("Speichern"), this, &MainWindow::SpeichernNeuClick)
+      ->setShortcut(Qt::CTRL | Qt::Key_S);
   datei->addSeparator();
   m_actLibraryLoad = datei->addAction(QStringLiteral("Library laden"), this, &MainWindow::Libraryladen1Click);
   m_actLibraryLoad->setObjectName("Libraryladen1");
@@ -359,12 +364,12 @@ void MainWindow::buildMenu() {
   datei->addAction(QStringLiteral("Tabelle erzeugen"), this, &MainWindow::Tabelle1Click);
   datei->addAction(QStringLiteral("Einstellungen"), this, &MainWindow::EinstellungenClick);
   datei->addSeparator();
-  datei->addAction(QStringLiteral("Ende"), this, &MainWindow::EndeClick);
+  datei->addAction(QStringLiteral("Ende"), this, &MainWindow::EndeClick)->setShortcut(Qt::CTRL | Qt::Key_Q);
   QMenu* doku = menuBar()->addMenu(QStringLiteral("Dokumentation"));
   doku->addAction(QStringLiteral("Projektdaten"), this, &MainWindow::ProjektdatenClick);
   doku->addAction(QStringLiteral("Querverweis"), this, &MainWindow::QuerverweisClick);
   doku->addAction(QStringLiteral("Editor"), this, &MainWindow::SignaleditorClick);
-  doku->addAction(QStringLiteral("Drucken "), this, &MainWindow::DruckenClick);
+  doku->addAction(QStringLiteral("Drucken "), this, &MainWindow::DruckenClick)->setShortcut(Qt::CTRL | Qt::Key_P);
   QMenu* graphik = menuBar()->addMenu(QStringLiteral("Graphik"));
   graphik->addAction(QStringLiteral("Graphik"), this, &MainWindow::notYetAvailable);
   m_designMenu = menuBar()->addMenu(QStringLiteral("Designs"));
