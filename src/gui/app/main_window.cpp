@@ -4,6 +4,7 @@
 #include "core/persist/signal_lists.h"
 #include "core/util/file_io.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/modal_return.h"
 #include "gui/app/settings_commands.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/compiler/result_window.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(const QString& programDir, UiServices* ui, QWidget* paren
   buildControls();
   buildMenu();
   m_keys = std::make_unique<GridKeyFilter>(*m_grid, m_editor, *this);
+  new ModalReturn(this);
   startUp();
 }
 
@@ -165,9 +167,13 @@ QToolButton* MainWindow::toolButton(char code) const { return m_toolBars->button
 void MainWindow::buildMenu() {
   ProjectCommands& files = *m_projectCommands;
   QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-  datei->addAction(QStringLiteral("Neu"), this, [&files] { files.Neu1Click(); });
-  datei->addAction(QStringLiteral("Laden"), this, [&files] { files.LadenNeuClick(); });
-  datei->addAction(QStringLiteral("Speichern"), this, [&files] { files.SpeichernNeuClick(); });
+  // Ctrl with a letter: the grid takes the plain keys while the pointer is
+  // over it.
+  datei->addAction(QStringLiteral("Neu"), this, [&files] { files.Neu1Click(); })->setShortcut(Qt::CTRL | Qt::Key_N);
+  datei->addAction(QStringLiteral("Laden"), this, [&files] { files.LadenNeuClick(); })
+      ->setShortcut(Qt::CTRL | Qt::Key_O);
+  datei->addAction(QStringLiteral("Speichern"), this, [&files] { files.SpeichernNeuClick(); })
+      ->setShortcut(Qt::CTRL | Qt::Key_S);
   datei->addSeparator();
   m_actLibraryLoad =
       datei->addAction(QStringLiteral("Library laden"), this, [this] { m_libraryCommands.Libraryladen1Click(); });
@@ -177,7 +183,7 @@ void MainWindow::buildMenu() {
   datei->addAction(QStringLiteral("Tabelle erzeugen"), this, [this] { m_compilerCommands->Tabelle1Click(); });
   datei->addAction(QStringLiteral("Einstellungen"), this, [this] { m_settingsCommands->EinstellungenClick(); });
   datei->addSeparator();
-  datei->addAction(QStringLiteral("Ende"), this, &MainWindow::EndeClick);
+  datei->addAction(QStringLiteral("Ende"), this, &MainWindow::EndeClick)->setShortcut(Qt::CTRL | Qt::Key_Q);
 
   QMenu* doku = menuBar()->addMenu(QStringLiteral("Dokumentation"));
   doku->addAction(QStringLiteral("Projektdaten"), this, [&files] { files.ProjektdatenClick(); });
@@ -186,7 +192,8 @@ void MainWindow::buildMenu() {
     m_signalEditor->edit(m_session.project());
     ZeichneAlles();
   });
-  doku->addAction(QStringLiteral("Drucken "), this, [this] { m_printCommands->DruckenClick(); });
+  doku->addAction(QStringLiteral("Drucken "), this, [this] { m_printCommands->DruckenClick(); })
+      ->setShortcut(Qt::CTRL | Qt::Key_P);
 
   QMenu* graphik = menuBar()->addMenu(QStringLiteral("Graphik"));
   graphik->addAction(QStringLiteral("Graphik"), this, [this] { m_online->GraphikClick(); });

@@ -41,11 +41,12 @@ void GridPainter::ZeichneAlles(QImage& image, const core::Project& p, int loop, 
 
 void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const core::WireField& field,
                         const GridScene& scene) {
-  // 7 points on the 96 dpi picture, whatever the device: a printer page
-  // draws the same picture scaled, labels included.
+  // Sizes on the 96 dpi picture, whatever the device: a printer page draws
+  // the same picture scaled, labels included.
+  const double perPoint = 96.0 / g.device()->logicalDpiY();
   QFont font = g.font();
-  font.setPointSizeF(7.0 * 96.0 / g.device()->logicalDpiY());
-  g.setFont(font);
+  font.setPointSizeF(7.0 * perPoint);
+  g.setFont(labelFont(font, perPoint));
   m_textAscent = g.fontMetrics().ascent();
   ZeichneFlaeche(g);
   for (int c = 0; c < core::kCols; ++c)
@@ -59,6 +60,8 @@ void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const cor
         ZeichneSelRahmen(g, core::cellPx(c), core::cellPx(r), scene.rangeCol2 - scene.rangeCol1 + 1,
                          scene.rangeRow2 - scene.rangeRow1 + 1);
     }
+  g.setFont(font);
+  m_textAscent = g.fontMetrics().ascent();
   for (int i = 0; i < core::kFieldSize; ++i)
     for (int j = 0; j < core::kFieldSize; ++j)
       if (field[i][j].state == core::kWire) ZeichneVBind(g, field, i, j);
@@ -67,6 +70,12 @@ void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const cor
       for (int r = 0; r < core::kRows; ++r)
         if (!p.cell(loop, c, r).isEmpty()) ZeichneDebug(g, p, loop, core::cellPx(c), core::cellPx(r), *scene.liveBlock);
   if (scene.showTexts) drawTexts(g, p, loop);
+}
+
+QFont GridPainter::labelFont(const QFont& canvas, double perPoint) {
+  QFont font = canvas;
+  font.setPointSizeF(kLabelPoints * perPoint);
+  return font;
 }
 
 void GridPainter::ZeichneFlaeche(QPainter& g) {
@@ -125,12 +134,25 @@ void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, in
   if (type == nullptr) return;
   g.setPen(Qt::black);
   if (type->label == SymbolLabel::Constant) {
-    drawTextAt(g, x + 10, y + 13, QString::number(top.i32(0)));
-    drawTextAt(g, x + 4, y + 24, QString::fromStdString(core::formatFixed(top.f64(8), 4, 1)));
+    drawLabel(g, x + 10, y + 13, x + kLabelEnd, QString::number(top.i32(0)));
+    drawLabel(g, x + 4, y + 24, x + kLabelEnd, QString::fromStdString(core::formatFixed(top.f64(8), 4, 1)));
     return;
   }
   const QString label = labelOf(*type, top);
-  if (!label.isEmpty()) drawTextAt(g, x + 10, y + 16, label);
+  if (!label.isEmpty()) drawLabel(g, x + 10, y + 16, x + kLabelEnd, label);
+}
+
+// A label wider than the room up to `end` (a four-digit V number, a large
+// constant) is drawn narrower instead of running over the symbol's box.
+void GridPainter::drawLabel(QPainter& g, int x, int y, int end, const QString& text) {
+  const int room = end - x;
+  const int width = g.fontMetrics().horizontalAdvance(text);
+  if (width <= room) return drawTextAt(g, x, y, text);
+  g.save();
+  g.translate(x, 0);
+  g.scale(static_cast<double>(room) / width, 1.0);
+  drawTextAt(g, 0, y, text);
+  g.restore();
 }
 
 void GridPainter::drawPicture(QPainter& g, int x, int y, const QImage& image) {

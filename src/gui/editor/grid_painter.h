@@ -5,6 +5,7 @@
 #include "core/wiring/wire_field.h"
 #include "gui/editor/bitmap_cache.h"
 
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -63,11 +64,22 @@ public:
   // A fresh white grid picture of the right size and format.
   static QImage newImage();
 
+  // The font of the module labels: the canvas font (7 points, for free
+  // texts and live values) in a smaller size, so that a constant's value
+  // such as "100.0" keeps a margin inside its symbol. `perPoint` is the
+  // size of a point of the 96 dpi picture on the device.
+  static constexpr double kLabelPoints = 6.0;
+  // Labels end before this column of the symbol: two columns clear of the
+  // side of its box.
+  static constexpr int kLabelEnd = 27;
+  static QFont labelFont(const QFont& canvas, double perPoint = 1.0);
+
 private:
   // The tile of a rule, analog or not, from a table filled on first use
   // (an image is implicitly shared, so a copy costs nothing).
   const QImage& tile(int rule, bool analogOnly);
   void drawTextAt(QPainter& g, int x, int y, const QString& text);
+  void drawLabel(QPainter& g, int x, int y, int end, const QString& text);
   void drawPicture(QPainter& g, int x, int y, const QImage& image);
 
   BitmapCache& m_cache;

@@ -98,9 +98,10 @@ private slots:
     h->ui().answers = {false};
     h->ui().openNames = {file("kaputt.vtr")};
     h->menu("Datei", "Laden");
-    QCOMPARE(h->ui().errors.size(), 1);
+    QCOMPARE(h->ui().errors, QStringList{"Die Datei kaputt.vtr ist keine Projektdatei."});
     h->ui().errors.clear();
     QCOMPARE(cell(2, 9).letter, 'F');
+    QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt"));
   }
 
   // "Ende" with No saves nothing; closing the window with Yes saves; each asks once.

@@ -164,13 +164,16 @@ private slots:
     QVERIFY(!job.writePdf(dir.filePath("alt.pdf"), report, PrintJob::defaultLayout(), [](int, int) { return false; }));
     QCOMPARE(pdfFiles(dir.path()), QStringList{"alt.pdf"});
     QVERIFY(QFile(dir.filePath("alt.pdf")).size() == 3);
-    bool refused = false;
+    QString refused;
     try {
       job.writePdf(dir.filePath("fehlt/x.pdf"), report, PrintJob::defaultLayout());
     } catch (const core::Error& e) {
-      refused = QString::fromUtf8(e.what()).contains("kann nicht erstellt werden");
+      refused = QString::fromUtf8(e.what());
     }
-    QVERIFY(refused);
+    // The reason in German, from the program's own table.
+    QCOMPARE(refused, QStringLiteral("Datei \"%1\" kann nicht erstellt werden. "
+                                     "Die Datei oder der Ordner ist nicht vorhanden.")
+                          .arg(dir.filePath("fehlt/x.pdf")));
   }
 
   void loopPictureIsDrawnAtDeviceResolutionWithSymbolsAsPixelBlocks() {
