@@ -4,6 +4,7 @@
 //   veltra_gui_bench --benchmark_filter=GraphWindow
 
 #include "core/model/project.h"
+#include "core/persist/signal_lists.h"
 #include "gui/app/ui_services.h"
 #include "gui/online/graph_window.h"
 
@@ -19,7 +20,7 @@ using namespace veltra;
 
 void BM_GraphWindowActivate(benchmark::State& state) {
   auto project = std::make_unique<core::Project>();
-  project->InitRKreise(VELTRA_PROGRAM_DIR);
+  project->InitRKreise(core::readSignalDefaults(VELTRA_PROGRAM_DIR));
   gui::QtUiServices ui;
   gui::GraphWindow window([&]() -> const core::Project& { return *project; }, ui);
   window.show();

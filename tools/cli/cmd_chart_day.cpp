@@ -5,6 +5,7 @@
 
 #include "core/chart/gra_file.h"
 #include "core/online/graph_curves.h"
+#include "core/persist/signal_lists.h"
 #include "core/util/cp1252.h"
 #include "core/util/error.h"
 
@@ -94,7 +95,7 @@ int chartFromDay(const Args& args) {
   } else {
     project = std::make_unique<Project>();
     try {
-      project->InitRKreise(args.programDir);
+      project->InitRKreise(readSignalDefaults(args.programDir));
     } catch (const Error& e) {
       std::cerr << e.what() << "\n";
       return kExitBadInput;
