@@ -6,6 +6,7 @@
 #include "core/modules/catalogue.h"
 #include "core/persist/project_file_set.h"
 #include "core/persist/project_loader.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/vtp_writer.h"
 
 #include <benchmark/benchmark.h>
@@ -58,7 +59,7 @@ void connectLoop(Project& p, int loop, const std::vector<std::pair<int, int>>& c
 
 std::unique_ptr<Project> largestProject() {
   auto p = std::make_unique<Project>();
-  p->InitRKreise(kProgramDir);
+  p->InitRKreise(readSignalDefaults(kProgramDir));
   for (int loop = 1; loop <= kLoops; ++loop) {
     connectLoop(*p, loop, fillLoop(*p, loop));
     p->LoopText[loop] = std::string(1000, 'b') + std::to_string(loop);

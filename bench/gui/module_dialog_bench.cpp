@@ -2,6 +2,7 @@
 // drop-down must not cost a copy of every entry per opening.
 #include "core/model/module_ops.h"
 #include "core/model/project.h"
+#include "core/persist/signal_lists.h"
 #include "gui/modules/module_dialog.h"
 #include "gui/modules/module_dialog_set.h"
 
@@ -18,7 +19,7 @@ using namespace veltra;
 
 struct Setup {
   Setup() : project(std::make_unique<core::Project>()) {
-    project->InitRKreise(VELTRA_PROGRAM_DIR);
+    project->InitRKreise(core::readSignalDefaults(VELTRA_PROGRAM_DIR));
     for (char letter : {'V', 'A', 'B'}) {
       core::placeModule(*project, 1, col(letter), 2, letter);
       core::createModuleDefaults(*project, project->cell(1, col(letter), 2));

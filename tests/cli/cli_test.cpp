@@ -2,6 +2,7 @@
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/vtp_writer.h"
 #include "core/util/cp1252.h"
 #include "core/util/file_io.h"
@@ -30,7 +31,7 @@ protected:
           ("veltra_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    p->InitRKreise(VELTRA_PROGRAM_DIR);
+    p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
   }
   void TearDown() override { fs::remove_all(dir); }
   // Runs veltra-cli with the given arguments (already quoted where needed).
@@ -106,7 +107,6 @@ TEST_F(CliTest, CompileWritesTableAndCompanionAndPrintsTheChecksum) {
 
 TEST_F(CliTest, DuplicateOutputsAreListedAndNothingIsWritten) {
   for (int loop : {1, 5}) {
-    p->CurrentLoop = loop;
     ASSERT_TRUE(placeModule(*p, loop, 1, 1, 'E'));
     ASSERT_TRUE(placeModule(*p, loop, 3, 1, 'A'));
     createModuleDefaults(*p, p->cell(loop, 3, 1));

@@ -182,6 +182,44 @@ TEST_F(OnlineCliTest, RecordWritesTheFiveDayFiles) {
   }
 }
 
+// The recorder's files through "chart": the curves named by the project's
+// descriptions, E5 as written, I3 drawn as 5, a colour given and one chosen.
+TEST_F(OnlineCliTest, RecordedDayFilesBecomeAChart) {
+  const std::string sample = (fs::path(VELTRA_SAMPLES_DIR) / "heizung" / "heizung.vtr").string();
+  ASSERT_EQ(test_support::runCli("compile " + sample + " -o " + (dir / "heizung.mtb").string(), dir).code, 0);
+  startServer({"--table", (dir / "heizung.mtb").string()});
+  ASSERT_EQ(cli("write " + sample + " E5=21.5 I3=1").code, 0);
+  ASSERT_EQ(cli("record " + sample + " --dir " + (dir / "mess").string() + " --interval 1 --count 2").code, 0);
+  stopServer();
+  fs::path picked;
+  for (const auto& e : fs::directory_iterator(dir / "mess"))
+    if (e.path().filename().string().starts_with("Q_")) picked = e.path(); // any group's file picks the day
+  ASSERT_FALSE(picked.empty());
+
+  const fs::path gra = dir / "tag.gra";
+  const CliRun r = test_support::runCli(
+      "chart " + picked.string() + " --curve E5 --curve I3:#ff0000 --project " + sample + " -o " + gra.string(), dir);
+  ASSERT_EQ(r.code, 0) << r.err;
+  const CliRun json = test_support::runCli("chart " + gra.string() + " --json", dir);
+  ASSERT_EQ(json.code, 0) << json.err;
+  LoadedProject loaded = loadProject(*test_support::newProject(), VELTRA_PROGRAM_DIR, sample);
+  const std::string e5 = loaded.project->SignalDesc.text(SignalGroup::E, 5);
+  ASSERT_FALSE(e5.empty());
+  EXPECT_NE(json.out.find("\"name\": \"" + e5 + "\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"line_color\": \"#ff0000\", \"axis\": \"y\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find(", 21.5], ["), std::string::npos) << json.out; // two rows of E5
+  EXPECT_NE(json.out.find(", 5], ["), std::string::npos) << json.out;    // I3 on
+  EXPECT_EQ(json.out.find("null"), std::string::npos) << json.out;
+
+  // Usage faults: a group without curves, a number beyond it, no output.
+  for (const char* bad : {" --curve S1 -o x.gra", " --curve E257 -o x.gra", " --curve E1:#ff00 -o x.gra", " -o x.gra",
+                          " --curve E1 -o x.txt", " --curve E1"})
+    EXPECT_EQ(test_support::runCli("chart " + picked.string() + std::string(bad), dir).code, 64) << bad;
+  // A file of no day: a message and exit 2.
+  const CliRun none = test_support::runCli("chart " + (dir / "heizung.mtb.csv").string() + " --curve E1 -o x.gra", dir);
+  EXPECT_EQ(none.code, 2);
+}
+
 TEST_F(OnlineCliTest, OfflineCasesExitWithOne) {
   CliRun r = cli("live " + vtr().string() + " --loop 2");
   EXPECT_EQ(r.code, 1);

@@ -4,6 +4,8 @@
 
 #include "gui_test.h"
 
+#include "gui/app/german_texts.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QTest>
@@ -43,6 +45,8 @@ void quietOffscreenWarnings() { g_testLogHandler = qInstallMessageHandler(quietO
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
+  // The tests see the program's texts: Qt's own ones in German too.
+  veltra::gui::useGermanTexts(app);
   std::setlocale(LC_NUMERIC, "C");
   QLocale::setDefault(QLocale::c());
 

@@ -9,6 +9,7 @@
 
 #include "core/modules/catalogue.h"
 #include "core/util/error.h"
+#include "core/util/system_error_text.h"
 
 #include <system_error>
 
@@ -21,7 +22,8 @@ namespace {
 void makeFolder(const fs::path& dir) {
   std::error_code ec;
   fs::create_directories(dir, ec);
-  if (ec) throw core::Error("Ordner " + dir.string() + " kann nicht angelegt werden. " + ec.message());
+  if (ec)
+    throw core::Error("Ordner " + dir.string() + " kann nicht angelegt werden. " + core::systemErrorText(ec.value()));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ void drawPortMark(Image& img, int y, bool input, Rgb c, PortMarkShape shape) {
     if (input)
       img.fillRect(0, y - 1, kBoxLeft + kPinLength, y + 1, c);
     else
-      img.fillRect(kBoxRight - kPinLength, y - 1, kLastColumn, y + 1, c);
+      img.fillRect(kBoxRight - kPinLength + 1, y - 1, kLastColumn, y + 1, c);
     return;
   }
   // A line from the picture's edge across the frame with an arrowhead in the

@@ -2,6 +2,8 @@
 
 #include "image.h"
 
+#include "core/editor/grid_geometry.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,7 +12,7 @@ namespace veltra::artgen {
 // Connection tiles: one 7 × 7 picture per sub-cell of the routing field,
 // chosen by the sides through which lines leave it. The line runs through
 // the middle pixel (3, 3), so that neighbouring tiles join edge to edge.
-inline constexpr int kTileSize = 7;
+inline constexpr int kTileSize = core::kSubCellPx;
 inline constexpr int kTileMid = kTileSize / 2;
 inline constexpr int kTileCount = 15; // v0 .. v12, V13, V14
 

@@ -43,6 +43,8 @@ int cmdRoute(const Args& args);
 // diff A.vtr B.vtr [--json]: exit 0 when the same, 1 when different.
 int cmdDiff(const Args& args);
 int cmdChart(const Args& args);
+// chart DAYFILE.csv --curve E1 ... -o OUT.gra|.png|.pdf
+int chartFromDay(const Args& args);
 // The data memory size of the program folder's "VTR.INI".
 int dataMemorySize(const Args& args);
 // live, write and record: through the server block (exit 1 when the

@@ -111,7 +111,8 @@ int chartFromFile(const Args& args) {
 int cmdChart(const Args& args) {
   if (args.positional.size() != 1 || (!args.has("--json") && !args.has("-o"))) return kExitUsage;
   if (hasExtension(args.positional[0], ".gra")) return chartFromFile(args);
-  std::cerr << "\"" << args.positional[0] << "\" ist keine Graphikdatei (.gra).\n";
+  if (hasExtension(args.positional[0], ".csv") && args.has("-o")) return chartFromDay(args);
+  std::cerr << "\"" << args.positional[0] << "\" ist keine Graphikdatei (.gra) und keine Messdatei (.csv).\n";
   return kExitUsage;
 }
 

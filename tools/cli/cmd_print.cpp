@@ -60,6 +60,7 @@ int cmdPrint(const Args& args) {
       return kExitUsage;
     }
     options.allLoops = false;
+    options.loop = static_cast<int>(loop);
   }
   const Settings settings = loadSettings(args.programDir.string());
   const std::filesystem::path designDir = core::designDir(settings);
@@ -67,7 +68,6 @@ int cmdPrint(const Args& args) {
   std::optional<LoadedProject> loaded = loadOrReport(args, args.positional[0]);
   if (!loaded) return kExitBadInput;
   Project& project = *loaded->project;
-  if (loop > 0) project.CurrentLoop = static_cast<int>(loop);
 
   const auto app = offscreenApplication();
   gui::BitmapCache cache;

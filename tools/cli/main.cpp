@@ -40,7 +40,10 @@ const std::map<std::string, CommandInfo>& commands() {
       {"diff", {cmdDiff, "diff A.vtr B.vtr [--json]"}},
       {"xref", {cmdXref, "xref PROJECT.vtr"}},
       {"route", {cmdRoute, "route PROJECT.vtr --loop N [--literal]"}},
-      {"chart", {cmdChart, "chart FILE.gra --json | -o OUT.png|.pdf [--size W×H]"}},
+      {"chart",
+       {cmdChart, "chart FILE.gra --json | -o OUT.png|.pdf [--size W×H]\n"
+                  "  veltra-cli chart DAYFILE.csv --curve E1 --curve A3:#ff0000 ... [--project P.vtr] "
+                  "(-o OUT.gra | -o OUT.png | -o OUT.pdf)"}},
       {"live", {cmdLive, "live PROJECT.vtr --loop N [--block NAME]"}},
       {"write", {cmdWrite, "write PROJECT.vtr SIGNAL=VALUE... [--block NAME]"}},
       {"record", {cmdRecord, "record PROJECT.vtr --dir DIR --interval S --count N [--block NAME]"}},
@@ -56,8 +59,9 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop",  "-o",    "--design",   "--pdf",  "--sections",
-                                           "--size",        "--block", "--dir", "--interval", "--count"};
+  static const char* const kWithValue[] = {"--program-dir", "--loop",  "-o",       "--design", "--pdf",
+                                           "--sections",    "--size",  "--block",  "--dir",    "--interval",
+                                           "--count",       "--curve", "--project"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

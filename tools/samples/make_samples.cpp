@@ -4,6 +4,7 @@
 #include "core/modules/catalogue.h"
 #include "core/modules/time_switch.h"
 #include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/vtp_writer.h"
 #include "core/util/cp1252.h"
 #include "core/util/error.h"
@@ -193,7 +194,7 @@ int main(int argc, char** argv) {
   }
   try {
     auto p = std::make_unique<Project>();
-    p->InitRKreise(argv[1]);
+    p->InitRKreise(readSignalDefaults(argv[1]));
     heatingPlant(*p);
     p->CurrentLoop = 1;
     const std::filesystem::path dir = std::filesystem::path(argv[2]) / "heizung";

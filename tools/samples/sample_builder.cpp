@@ -13,7 +13,6 @@ using namespace veltra::core;
 
 void SampleBuilder::loop(int loop, int sampleTime, const std::string& descriptionUtf8) {
   m_loop = loop;
-  m_p.CurrentLoop = loop;
   m_p.LoopSampleTime[loop] = sampleTime;
   m_p.LoopText[loop] = utf8ToCp1252(descriptionUtf8);
 }
@@ -59,9 +58,8 @@ void SampleBuilder::wire(int srcCol, int srcRow, int dstCol, int dstRow) {
   if (!analog && st->port(src.part, PortKind::YA) == nullptr) throw Error("Quelle ohne Ausgang");
   if (dt->port(dst.part, analog ? PortKind::XE : PortKind::YE) == nullptr || (analog ? dst.XE : dst.YE) != 0)
     throw Error(std::string("Ziel ohne freien Eingang: ") + static_cast<char>(dst.letter));
-  m_p.CurrentLoop = m_loop;
   int n = analog ? src.XA : src.YA;
-  if (n == 0) n = analog ? m_p.GetNextXNr() : m_p.GetNextYNr();
+  if (n == 0) n = analog ? m_p.GetNextXNr(m_loop) : m_p.GetNextYNr(m_loop);
   if (!addDestination(m_p, m_loop, analog, n, srcCol, srcRow, dstCol, dstRow)) throw Error("Verbindung voll");
 }
 

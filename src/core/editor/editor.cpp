@@ -1,5 +1,6 @@
 #include "core/editor/editor.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/editor/hover_text.h"
 #include "core/history/edit_history.h"
 #include "core/model/connection_ops.h"
@@ -13,10 +14,10 @@ namespace veltra::core {
 
 namespace {
 
-constexpr int kCellPx = 35;
-constexpr int kImagePx = 525;
-
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The rubber band starts in the middle of the source cell's right edge.
+constexpr int kBandStartDy = 18;
 
 } // namespace
 
@@ -31,19 +32,19 @@ void Editor::setProject(Project& project) {
 }
 
 std::string Editor::moduleStep(int c, int r, const char* verb) const {
-  const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  const TCell& cell = m_p->cell(loop(), c, r);
   return std::string("Modul ") + static_cast<char>(cell.letter) + " " + verb;
 }
 
 bool Editor::selectionValid() const { return validCol(m_selCol) && validRow(m_selRow); }
 
-TCell& Editor::selectedCell() { return m_p->cell(m_p->CurrentLoop, m_selCol, m_selRow); }
+TCell& Editor::selectedCell() { return m_p->cell(loop(), m_selCol, m_selRow); }
 
 // ---------------------------------------------------------------- rebuild
 
 void Editor::rebuildWiring() {
-  BildeBelegung(*m_p, m_p->CurrentLoop, m_field);
-  BildeWireArray(*m_p, m_p->CurrentLoop, m_field, *m_router);
+  BildeBelegung(*m_p, loop(), m_field);
+  BildeWireArray(*m_p, loop(), m_field, *m_router);
 }
 
 void Editor::rebuild() {
@@ -55,14 +56,14 @@ void Editor::rebuild() {
 
 void Editor::toolButton(char code, bool isConnectButton, bool keepsRange) {
   if (isConnectButton) {
-    m_wireState = m_wireState == kRubberBand ? kCancelPending : kIdle;
-    if (m_wireState == kIdle) hideRubberBand();
-  } else if (m_wireState == kRubberBand) {
-    m_wireState = kCancelPending;
+    m_wireState = m_wireState == WireState::RubberBand ? WireState::CancelPending : WireState::Idle;
+    if (m_wireState == WireState::Idle) hideRubberBand();
+  } else if (m_wireState == WireState::RubberBand) {
+    m_wireState = WireState::CancelPending;
   }
   if (!keepsRange) m_rangeState = 0;
   m_tool = code;
-  if (code != '3' && code != '6' && code != '8') m_host.showHelp(code);
+  if (!tool::isSpare(code)) m_host.showHelp(code);
 }
 
 void Editor::click() {
@@ -73,7 +74,7 @@ void Editor::click() {
   switch (m_tool) {
   case tool::kText: {
     EditScope text(m_history, "Text ändern");
-    m_host.openTextDialog(m_p->CurrentLoop, c, r);
+    m_host.openTextDialog(loop(), c, r);
     if (m_flags.showTexts) m_host.redraw();
     return;
   }
@@ -85,7 +86,7 @@ void Editor::click() {
     if (cell.isEmpty()) return;
     if (m_host.askYesNo("Modul löschen?")) {
       EditScope del(m_history, moduleStep(c, r, "löschen"));
-      deleteModule(*m_p, c, r);
+      deleteModule(*m_p, loop(), c, r);
       rebuild();
     }
     return;
@@ -108,7 +109,7 @@ void Editor::placeClick(int c, int r) {
   m_p->Modified = true;
   if (!isLetter(m_tool)) return;
   EditScope edit(m_history, std::string("Modul ") + m_tool + " setzen");
-  if (!placeModule(*m_p, m_p->CurrentLoop, c, r, m_tool)) return;
+  if (!placeModule(*m_p, loop(), c, r, m_tool)) return;
   rebuild();
   DatenEingabe(true);
   m_host.redraw();
@@ -136,9 +137,9 @@ void Editor::blockDeleteClick(int c, int r) {
     EditScope edit(m_history, "Bereich löschen");
     for (int col = m_rangeCol1; col <= m_rangeCol2; ++col)
       for (int row = m_rangeRow1; row <= m_rangeRow2; ++row) {
-        const TCell& cell = m_p->cell(m_p->CurrentLoop, col, row);
+        const TCell& cell = m_p->cell(loop(), col, row);
         if (cell.part != 1 || cell.isEmpty()) continue;
-        deleteModule(*m_p, col, row);
+        deleteModule(*m_p, loop(), col, row);
         rebuildWiring();
       }
   }
@@ -148,18 +149,18 @@ void Editor::blockDeleteClick(int c, int r) {
 
 void Editor::disconnectClick(int c, int r) {
   m_p->Modified = true;
-  const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  const TCell& cell = m_p->cell(loop(), c, r);
   EditScope edit(m_history, "Verbindungen löschen");
-  if (m_pointerX % kCellPx < 17) {
+  if (m_pointerX % kCellPx < kInputHalfPx) {
     if (!m_host.askYesNo("Verbindungen dieses Eingangs löschen?")) return;
     const std::int32_t xe = cell.XE, ye = cell.YE;
-    if (xe > 0) m_p->LoescheXE(xe, c, r);
-    if (ye > 0) m_p->LoescheYE(ye, c, r);
+    if (xe > 0) m_p->LoescheXE(loop(), xe, c, r);
+    if (ye > 0) m_p->LoescheYE(loop(), ye, c, r);
   } else {
     if (!m_host.askYesNo("Verbindungen dieses Ausgangs löschen?")) return;
     const std::int32_t xa = cell.XA, ya = cell.YA;
-    if (xa > 0) m_p->LoescheXA(xa);
-    if (ya > 0) m_p->LoescheYA(ya);
+    if (xa > 0) m_p->LoescheXA(loop(), xa);
+    if (ya > 0) m_p->LoescheYA(loop(), ya);
   }
   rebuild();
 }
@@ -175,22 +176,13 @@ void Editor::DatenEingabe(bool isNew) {
   if (m_onlineMode) {
     // A module placed while online gets its defaults but no dialog: a
     // double click changes the controller's values, not parameters.
-    if (!isNew) m_host.onlineDataEntry(m_p->CurrentLoop, m_selCol, m_selRow);
+    if (!isNew) m_host.onlineDataEntry(loop(), m_selCol, m_selRow);
     return;
   }
-  TCell& top = m_p->cell(m_p->CurrentLoop, m_selCol, topRowOf(cell, m_selRow));
-  auto alignConstant = [&] {
-    const int n = top.i32(0);
-    if (n < 1 || n > kConstants) {
-      top.setI32(0, 1);
-      top.setF64(8, m_p->FWert[1]);
-      return false;
-    }
-    return true;
-  };
-  if (letter == 'F' && !isNew && alignConstant()) top.setF64(8, m_p->FWert[top.i32(0)]);
+  TCell& top = m_p->cell(loop(), m_selCol, topRowOf(cell, m_selRow));
+  if (letter == 'F' && !isNew) m_p->takeConstantValue(top);
   m_host.openModuleDialog(letter);
-  if (letter == 'F' && alignConstant()) m_p->SetzeFWert(top.i32(0));
+  if (letter == 'F' && m_p->repairConstantNumber(top)) m_p->SetzeFWert(top.i32(0));
 }
 
 // ---------------------------------------------------------------- pointer
@@ -198,11 +190,11 @@ void Editor::DatenEingabe(bool isNew) {
 void Editor::mouseMove(int x, int y, bool leftHeld) {
   m_pointerX = x;
   m_pointerY = y;
-  if (x >= 0 && x < kImagePx && y >= 0 && y < kImagePx) {
+  if (inGrid(x, y)) {
     const int c = x / kCellPx, r = y / kCellPx;
     if (m_selLeft < 0 || m_selTop < 0 || c != m_selLeft / kCellPx || r != m_selTop / kCellPx) {
-      m_selLeft = kCellPx * c;
-      m_selTop = kCellPx * r;
+      m_selLeft = cellPx(c);
+      m_selTop = cellPx(r);
       m_selCol = c;
       m_selRow = r;
       updateHover();
@@ -222,7 +214,7 @@ void Editor::leaveImage() {
 
 void Editor::updateHover() {
   HoverFlags f{m_flags.tipDescription, m_flags.tipParameters, m_flags.tipCrossRef};
-  m_host.setHoverText(hoverText(*m_p, m_p->CurrentLoop, m_selCol, m_selRow, f));
+  m_host.setHoverText(hoverText(*m_p, loop(), m_selCol, m_selRow, f));
 }
 
 // ---------------------------------------------------------------- gestures
@@ -234,8 +226,8 @@ void Editor::hideRubberBand() {
 }
 
 void Editor::cancelGesture() {
-  if (m_wireState != kIdle) hideRubberBand();
-  m_wireState = kIdle;
+  if (m_wireState != WireState::Idle) hideRubberBand();
+  m_wireState = WireState::Idle;
   endDrag();
 }
 
@@ -247,7 +239,7 @@ void Editor::endDrag() {
 
 void Editor::connectClick() {
   m_p->Modified = true;
-  if (m_wireState == kIdle)
+  if (m_wireState == WireState::Idle)
     sourceStep(m_selCol, m_selRow);
   else
     destinationStep(m_selCol, m_selRow);
@@ -266,40 +258,40 @@ const ModuleType* typeAndRow(const TCell& cell, int& row) {
 void Editor::sourceStep(int c, int r) {
   m_wireSrcCol = c;
   m_wireSrcRow = r;
-  m_wireSrcPoint = {5 * (c + 1) - 1, 5 * r + 2};
-  m_rubberStart = {kCellPx * (c + 1), kCellPx * r + 18};
-  const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  m_wireSrcPoint = {outputPointX(c), pointY(r)};
+  m_rubberStart = {cellPx(c + 1), cellPx(r) + kBandStartDy};
+  const TCell& cell = m_p->cell(loop(), c, r);
   int row = 0;
   const ModuleType* type = typeAndRow(cell, row);
   if (type == nullptr) return;
   if (type->port(row, PortKind::XA) != nullptr) {
-    m_wireNr = cell.XA >= 1 ? cell.XA : m_p->GetNextXNr();
+    m_wireNr = cell.XA >= 1 ? cell.XA : m_p->GetNextXNr(loop());
     m_wireAnalog = true;
   } else if (type->port(row, PortKind::YA) != nullptr) {
-    m_wireNr = cell.YA >= 1 ? cell.YA : m_p->GetNextYNr();
+    m_wireNr = cell.YA >= 1 ? cell.YA : m_p->GetNextYNr(loop());
     m_wireAnalog = false;
   } else {
     return;
   }
-  if (m_wireNr != 0 && validWire(m_wireNr)) m_wireState = kSourceChosen;
+  if (m_wireNr != 0 && validWire(m_wireNr)) m_wireState = WireState::SourceChosen;
 }
 
 void Editor::destinationStep(int c, int r) {
   m_wireDstCol = c;
   m_wireDstRow = r;
-  m_wireDstPoint = {5 * c, 5 * r + 2};
-  const TCell& cell = m_p->cell(m_p->CurrentLoop, c, r);
+  m_wireDstPoint = {inputPointX(c), pointY(r)};
+  const TCell& cell = m_p->cell(loop(), c, r);
   int row = 0;
   const ModuleType* type = typeAndRow(cell, row);
   if (type == nullptr || !type->hasInputs()) return; // the rubber band stays
   const PortDef* in = type->port(row, m_wireAnalog ? PortKind::XE : PortKind::YE);
   const std::int32_t field = m_wireAnalog ? cell.XE : cell.YE;
-  m_wireState = (in != nullptr && field == 0) ? kAccepted : kCancelPending;
+  m_wireState = (in != nullptr && field == 0) ? WireState::Accepted : WireState::CancelPending;
 }
 
 void Editor::gestureStep(int x, int y, bool leftHeld) {
   switch (m_wireState) {
-  case kIdle:
+  case WireState::Idle:
     if (m_tool == tool::kMove && leftHeld && selectionValid()) {
       const TCell& cell = selectedCell();
       if (cell.isEmpty() || !cell.isDrawable()) return;
@@ -308,8 +300,8 @@ void Editor::gestureStep(int x, int y, bool leftHeld) {
       m_dragRow = topRowOf(cell, m_selRow);
       if (m_dragRow + m_dragHeight > kRows) m_dragHeight = kRows - m_dragRow;
       for (int k = 0; k < m_dragHeight; ++k)
-        m_dragBuffer[k] = m_p->cell(m_p->CurrentLoop, m_dragCol, m_dragRow + k);
-      m_wireState = kDragging;
+        m_dragBuffer[k] = m_p->cell(loop(), m_dragCol, m_dragRow + k);
+      m_wireState = WireState::Dragging;
       // The whole drag is one step, however many cells it passes.
       if (m_history != nullptr && !m_dragEdit) {
         m_history->begin(moduleStep(m_dragCol, m_dragRow, "verschieben"));
@@ -317,50 +309,48 @@ void Editor::gestureStep(int x, int y, bool leftHeld) {
       }
     }
     return;
-  case kSourceChosen:
-  case kRubberBand:
+  case WireState::SourceChosen:
+  case WireState::RubberBand:
     m_rubberEnd = {x, y};
     m_rubberVisible = true;
-    m_wireState = kRubberBand;
+    m_wireState = WireState::RubberBand;
     m_host.overlayChanged();
     return;
-  case kCancelPending:
+  case WireState::CancelPending:
     hideRubberBand();
-    m_wireState = kIdle;
+    m_wireState = WireState::Idle;
     return;
-  case kAccepted: {
+  case WireState::Accepted: {
     EditScope edit(m_history, "Verbindung setzen");
     hideRubberBand();
     completeConnection();
     return;
   }
-  case kDragging:
-    if (!leftHeld) m_wireState = kIdle;
+  case WireState::Dragging:
+    if (!leftHeld) m_wireState = WireState::Idle;
     dragStep();
-    if (m_wireState != kDragging) endDrag();
+    if (m_wireState != WireState::Dragging) endDrag();
     return;
   default:
-    m_wireState = kIdle;
+    m_wireState = WireState::Idle;
     return;
   }
 }
 
 void Editor::completeConnection() {
-  m_wireState = kIdle;
-  if (!addDestination(*m_p, m_p->CurrentLoop, m_wireAnalog, m_wireNr, m_wireSrcCol, m_wireSrcRow, m_wireDstCol,
-                      m_wireDstRow))
+  m_wireState = WireState::Idle;
+  if (!addDestination(*m_p, loop(), m_wireAnalog, m_wireNr, m_wireSrcCol, m_wireSrcRow, m_wireDstCol, m_wireDstRow))
     return;
-  const int id = m_wireAnalog ? m_wireNr : m_wireNr + 128;
-  m_router->FindeWeg(m_field, m_wireSrcPoint.x, m_wireSrcPoint.y, m_wireDstPoint.x, m_wireDstPoint.y,
-                     static_cast<std::uint8_t>(id));
+  const std::uint8_t id = m_wireAnalog ? analogId(m_wireNr) : digitalId(m_wireNr);
+  m_router->FindeWeg(m_field, m_wireSrcPoint.x, m_wireSrcPoint.y, m_wireDstPoint.x, m_wireDstPoint.y, id);
   m_host.redraw();
 }
 
 void Editor::dragStep() {
   if (!selectionValid()) return;
   if (m_selCol == m_dragCol && m_selRow == m_dragRow) return;
-  if (!canMoveModule(*m_p, m_p->CurrentLoop, m_dragCol, m_dragRow, m_dragHeight, m_selCol, m_selRow)) return;
-  moveModule(*m_p, m_p->CurrentLoop, m_dragBuffer.data(), m_dragHeight, m_dragCol, m_dragRow, m_selCol, m_selRow);
+  if (!canMoveModule(*m_p, loop(), m_dragCol, m_dragRow, m_dragHeight, m_selCol, m_selRow)) return;
+  moveModule(*m_p, loop(), m_dragBuffer.data(), m_dragHeight, m_dragCol, m_dragRow, m_selCol, m_selRow);
   m_dragCol = m_selCol;
   m_dragRow = m_selRow;
   rebuild();
@@ -396,7 +386,7 @@ bool Editor::keyDown(EditorKey key, char ch) {
     return true;
   case EditorKey::Delete: {
     EditScope edit(m_history, "Regelkreis leeren");
-    m_p->clearLoop(m_p->CurrentLoop);
+    m_p->clearLoop(loop());
     m_field = WireField{};
     m_host.redraw();
     return true;
@@ -418,7 +408,7 @@ Editor::LoopNumberResult Editor::edNumChange(const std::string& text) {
   m_p->CurrentLoop = valid ? static_cast<int>(n) : 1;
   m_host.loopChosen(m_p->CurrentLoop);
   rebuild();
-  return {m_p->CurrentLoop, valid};
+  return {loop(), valid};
 }
 
 namespace {
@@ -434,9 +424,9 @@ Editor::SampleTimeResult Editor::edZeitChange(const std::string& text) {
   if (!strictInt(text, v)) return {SampleTimeState::NotANumber, text};
   if (v < 10) return {SampleTimeState::TooSmall, text};
   const std::int32_t stored = roundDownTo10(v);
-  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(m_p->CurrentLoop));
-  if (stored != m_p->LoopSampleTime[m_p->CurrentLoop]) {
-    m_p->LoopSampleTime[m_p->CurrentLoop] = stored;
+  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(loop()));
+  if (stored != m_p->LoopSampleTime[loop()]) {
+    m_p->LoopSampleTime[loop()] = stored;
     m_p->Modified = true;
   }
   return {SampleTimeState::Ok, text};
@@ -444,22 +434,22 @@ Editor::SampleTimeResult Editor::edZeitChange(const std::string& text) {
 
 Editor::SampleTimeResult Editor::edZeitExit(const std::string& text) {
   std::int64_t v = 0;
-  if (!strictInt(text, v)) return {SampleTimeState::NotANumber, std::to_string(m_p->LoopSampleTime[m_p->CurrentLoop])};
+  if (!strictInt(text, v)) return {SampleTimeState::NotANumber, std::to_string(m_p->LoopSampleTime[loop()])};
   const bool tooSmall = v < 10;
   const std::int32_t stored = tooSmall ? 10 : roundDownTo10(v);
-  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(m_p->CurrentLoop));
-  if (stored != m_p->LoopSampleTime[m_p->CurrentLoop]) {
-    m_p->LoopSampleTime[m_p->CurrentLoop] = stored;
+  EditScope edit(m_history, "Abtastzeit ändern", sampleTimeKey(loop()));
+  if (stored != m_p->LoopSampleTime[loop()]) {
+    m_p->LoopSampleTime[loop()] = stored;
     m_p->Modified = true;
   }
   return {tooSmall ? SampleTimeState::TooSmall : SampleTimeState::Ok, std::to_string(stored)};
 }
 
 void Editor::descriptionEdited(const std::string& text) {
-  if (m_p->LoopText[m_p->CurrentLoop] == text) return;
+  if (m_p->LoopText[loop()] == text) return;
   // Typing is one step per loop until something else happens.
-  EditScope edit(m_history, "Beschreibung ändern", "Beschreibung " + std::to_string(m_p->CurrentLoop));
-  m_p->LoopText[m_p->CurrentLoop] = text;
+  EditScope edit(m_history, "Beschreibung ändern", "Beschreibung " + std::to_string(loop()));
+  m_p->LoopText[loop()] = text;
   m_p->Modified = true;
 }
 

@@ -23,19 +23,24 @@ inline constexpr char kText = '7';
 inline constexpr char kBlockDelete = '9';
 inline constexpr char kDataEntry = '+';
 inline constexpr char kDelete = '#';
+// Buttons that choose a code but have no action on the grid and no help.
+inline constexpr char kSpare3 = '3';
+inline constexpr char kSpare6 = '6';
+inline constexpr char kSpare8 = '8';
+inline constexpr bool isSpare(char code) { return code == kSpare3 || code == kSpare6 || code == kSpare8; }
 } // namespace tool
 
 // Keys the editor reacts to while the pointer is over the grid.
 enum class EditorKey { Character, F1, F2, F3, Escape, Delete, Other };
 
-// The state of the connection and drag gestures.
-enum WireStates : std::uint8_t {
-  kIdle = 0,
-  kSourceChosen = 1,
-  kRubberBand = 2,
-  kCancelPending = 3,
-  kAccepted = 4,
-  kDragging = 10
+// The state of the connection and drag gestures (`WireState`).
+enum class WireState : std::uint8_t {
+  Idle = 0,
+  SourceChosen = 1,  // an output was clicked; the next movement shows the band
+  RubberBand = 2,    // the band follows the pointer
+  CancelPending = 3, // the next movement ends the gesture
+  Accepted = 4,      // an input was clicked; the next movement connects
+  Dragging = 10
 };
 
 struct Point {
@@ -116,7 +121,7 @@ public:
   int rangeRow1() const { return m_rangeRow1; }
   int rangeCol2() const { return m_rangeCol2; }
   int rangeRow2() const { return m_rangeRow2; }
-  std::uint8_t wireState() const { return m_wireState; }
+  WireState wireState() const { return m_wireState; }
   // The rubber band to draw over the picture, if any.
   bool rubberBandVisible() const { return m_rubberVisible; }
   Point rubberStart() const { return m_rubberStart; }
@@ -152,6 +157,8 @@ private:
   // "Modul R <verb>" for the module owning (c, r) of the current loop.
   std::string moduleStep(int c, int r, const char* verb) const;
   bool selectionValid() const;
+  // The loop shown: every model operation gets it as its argument.
+  int loop() const { return m_p->CurrentLoop; }
   TCell& selectedCell();
 
   Project* m_p;
@@ -169,7 +176,7 @@ private:
   int m_rangeState = 0;
   int m_rangeCol1 = 0, m_rangeRow1 = 0, m_rangeCol2 = 0, m_rangeRow2 = 0;
 
-  std::uint8_t m_wireState = kIdle;
+  WireState m_wireState = WireState::Idle;
   int m_wireNr = 0;
   bool m_wireAnalog = true;
   int m_wireSrcCol = 0, m_wireSrcRow = 0, m_wireDstCol = 0, m_wireDstRow = 0;

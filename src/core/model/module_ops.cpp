@@ -78,7 +78,7 @@ void createModuleDefaults(const Project& p, TCell& top) {
       break;
     }
   }
-  if (type->letter == 'F') top.setF64(8, p.FWert[1]);
+  if (type->letter == 'F') p.takeConstantValue(top);
   if (type->letter == 'S') {
     top.text = *p.SignalDesc.at(SignalGroup::S, 1);
     if (top.text.empty()) top.text.assign(utf8ToCp1252(type->defaultText));
@@ -94,24 +94,24 @@ int topRowOf(const TCell& c, int row) {
   return top < 0 ? 0 : top;
 }
 
-void deleteModule(Project& p, int col, int row) {
-  if (!validCol(col) || !validRow(row)) return;
-  const TCell& hit = p.cell(p.CurrentLoop, col, row);
+void deleteModule(Project& p, int loop, int col, int row) {
+  if (!validLoop(loop) || !validCol(col) || !validRow(row)) return;
+  const TCell& hit = p.cell(loop, col, row);
   if (hit.isEmpty()) return;
   const int top = topRowOf(hit, row);
   const int height = hit.height >= 1 ? hit.height : 1;
   for (int k = 0; k < height && top + k < kRows; ++k) {
-    TCell& c = p.cell(p.CurrentLoop, col, top + k);
+    TCell& c = p.cell(loop, col, top + k);
     const std::int32_t xe = c.XE, ye = c.YE, xa = c.XA, ya = c.YA;
     c.letter = '*';
     c.height = 0;
     c.text.clear();
     c.error = 0;
     std::memset(c.params, 0, sizeof c.params);
-    if (xe > 0) p.LoescheXE(xe, col, top + k);
-    if (ye > 0) p.LoescheYE(ye, col, top + k);
-    if (xa > 0) p.LoescheXA(xa);
-    if (ya > 0) p.LoescheYA(ya);
+    if (xe > 0) p.LoescheXE(loop, xe, col, top + k);
+    if (ye > 0) p.LoescheYE(loop, ye, col, top + k);
+    if (xa > 0) p.LoescheXA(loop, xa);
+    if (ya > 0) p.LoescheYA(loop, ya);
     // A connection that was not registered in the tables must not keep the
     // field set in an otherwise empty cell.
     c.clear();

@@ -17,9 +17,9 @@ bool placeModule(Project& p, int loop, int col, int row, char letter);
 // group; others get their default text only when their text is empty).
 void createModuleDefaults(const Project& p, TCell& top);
 
-// Deletes the module that owns (col, row) of the current loop with all its
-// cells, detaching or removing its connections. Nothing for an empty cell.
-void deleteModule(Project& p, int col, int row);
+// Deletes the module that owns (col, row) of `loop` with all its cells,
+// detaching or removing its connections. Nothing for an empty cell.
+void deleteModule(Project& p, int loop, int col, int row);
 
 // Row of the top cell of the module that owns (col, row): row - (part - 1),
 // clamped to the grid.

@@ -1,8 +1,5 @@
 #include "core/model/project.h"
 
-#include "core/persist/signal_lists.h"
-#include "core/util/file_io.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -89,14 +86,13 @@ void Project::emptyCells(int loop) {
       c.letter = '*';
 }
 
-void Project::InitRKreise(const std::filesystem::path& programDir) {
+void Project::InitRKreise(const SignalDefaults& defaults) {
   Modified = true;
   resetLoops();
-  readSignalDefaults(programDir);
+  setSignalDefaults(defaults);
 }
 
-void Project::readSignalDefaults(const std::filesystem::path& programDir) {
-  auto file = [&](const char* name) { return findCaseInsensitive(programDir, name); };
+void Project::setSignalDefaults(const SignalDefaults& defaults) {
   auto generated = [&](SignalGroup g, const char* prefix) {
     auto desc = SignalDesc.group(g);
     auto names = SignalName.group(g);
@@ -105,21 +101,25 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
       names[n].clear();
     }
   };
-  auto fromFile = [&](SignalGroup g, const char* name, bool alsoNames) {
+  auto fromFile = [&](SignalGroup g, const std::vector<TSignalText>& lines, bool alsoNames) {
+    auto desc = SignalDesc.group(g);
     auto names = SignalName.group(g);
-    readSignalTextFile(file(name), SignalDesc.group(g), alsoNames ? names : std::span<TSignalText>());
-    if (!alsoNames)
+    const std::size_t n = std::min(lines.size(), desc.size());
+    std::copy(lines.begin() + 1, lines.begin() + static_cast<std::ptrdiff_t>(n), desc.begin() + 1);
+    if (alsoNames)
+      std::copy(lines.begin() + 1, lines.begin() + static_cast<std::ptrdiff_t>(n), names.begin() + 1);
+    else
       for (TSignalText& t : names)
         t.clear();
   };
-  fromFile(SignalGroup::A, "ASignale.txt", false);
-  fromFile(SignalGroup::E, "ESignale.txt", false);
+  fromFile(SignalGroup::A, defaults.A, false);
+  fromFile(SignalGroup::E, defaults.E, false);
   generated(SignalGroup::F, "Festwert ");
   generated(SignalGroup::H, "Hilfssignal ");
   generated(SignalGroup::M, "Merker ");
-  fromFile(SignalGroup::I, "ISignale.txt", true);
-  fromFile(SignalGroup::Q, "QSignale.txt", true);
-  fromFile(SignalGroup::V, "VSignale.txt", true);
+  fromFile(SignalGroup::I, defaults.I, true);
+  fromFile(SignalGroup::Q, defaults.Q, true);
+  fromFile(SignalGroup::V, defaults.V, true);
   for (TSignalText& t : SignalDesc.group(SignalGroup::S))
     t.clear();
   // Group S has no names; emptied all the same, so that the table is defined
@@ -131,16 +131,20 @@ void Project::readSignalDefaults(const std::filesystem::path& programDir) {
 void Project::BildeFRArray() {
   for (int loop = 1; loop <= kLoops; ++loop)
     for (auto& column : Cells[loop])
-      for (TCell& c : column) {
-        if (c.letter != 'F') continue;
-        int n = c.i32(0);
-        if (n < 1 || n > kConstants) {
-          c.setI32(0, 1);
-          c.setF64(8, FWert[1]);
-        } else {
-          FWert[n] = c.f64(8);
-        }
-      }
+      for (TCell& c : column)
+        if (c.letter == 'F' && repairConstantNumber(c)) FWert[c.i32(0)] = c.f64(8);
+}
+
+bool Project::repairConstantNumber(TCell& f) const {
+  const int n = f.i32(0);
+  if (n >= 1 && n <= kConstants) return true;
+  f.setI32(0, 1);
+  f.setF64(8, FWert[1]);
+  return false;
+}
+
+void Project::takeConstantValue(TCell& f) const {
+  if (repairConstantNumber(f)) f.setF64(8, FWert[f.i32(0)]);
 }
 
 void Project::SetzeFWert(int n) {
@@ -205,26 +209,30 @@ void removeWire(Project::LoopCells& cells, Project::LoopWires& wires, int n, std
 
 } // namespace
 
-int Project::GetNextXNr() const { return nextFree(XWires[CurrentLoop]); }
-int Project::GetNextYNr() const { return nextFree(YWires[CurrentLoop]); }
+int Project::GetNextXNr(int loop) const { return validLoop(loop) ? nextFree(XWires[loop]) : 0; }
+int Project::GetNextYNr(int loop) const { return validLoop(loop) ? nextFree(YWires[loop]) : 0; }
 
-void Project::LoescheXE(int n, int col, int row) {
-  detachDestination(Cells[CurrentLoop], XWires[CurrentLoop], n, col, row, &TCell::XE, &TCell::XA);
+void Project::LoescheXE(int loop, int n, int col, int row) {
+  if (!validLoop(loop)) return;
+  detachDestination(Cells[loop], XWires[loop], n, col, row, &TCell::XE, &TCell::XA);
   Modified = true;
 }
 
-void Project::LoescheYE(int n, int col, int row) {
-  detachDestination(Cells[CurrentLoop], YWires[CurrentLoop], n, col, row, &TCell::YE, &TCell::YA);
+void Project::LoescheYE(int loop, int n, int col, int row) {
+  if (!validLoop(loop)) return;
+  detachDestination(Cells[loop], YWires[loop], n, col, row, &TCell::YE, &TCell::YA);
   Modified = true;
 }
 
-void Project::LoescheXA(int n) {
-  removeWire(Cells[CurrentLoop], XWires[CurrentLoop], n, &TCell::XE, &TCell::XA);
+void Project::LoescheXA(int loop, int n) {
+  if (!validLoop(loop)) return;
+  removeWire(Cells[loop], XWires[loop], n, &TCell::XE, &TCell::XA);
   Modified = true;
 }
 
-void Project::LoescheYA(int n) {
-  removeWire(Cells[CurrentLoop], YWires[CurrentLoop], n, &TCell::YE, &TCell::YA);
+void Project::LoescheYA(int loop, int n) {
+  if (!validLoop(loop)) return;
+  removeWire(Cells[loop], YWires[loop], n, &TCell::YE, &TCell::YA);
   Modified = true;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/model/limits.h"
+#include "core/model/signal_defaults.h"
 #include "core/model/signal_group.h"
 #include "core/model/types.h"
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -59,6 +59,8 @@ public:
   std::vector<std::string> ErrorTexts;
   TProjectData ProjectData;
   bool Modified = false;
+  // The loop the editor shows, 1 after every reset and load. No operation
+  // of the model reads it: each takes the loop it works on.
   int CurrentLoop = 1;
 
   TCell& cell(int loop, int col, int row) { return Cells[loop][col][row]; }
@@ -66,11 +68,10 @@ public:
   TSwitchPoint& switchPoint(int program, int point) { return SwitchPrograms[program - 1][point - 1]; }
   const TSwitchPoint& switchPoint(int program, int point) const { return SwitchPrograms[program - 1][point - 1]; }
 
-  // Resets loops, connections and signal tables to an empty project and
-  // reads the signal name files from `programDir`. A missing file throws
-  // after the tables before it were filled (the later ones keep their
-  // contents). Does not touch SwitchPrograms, FWert, TextList, ProjectData.
-  void InitRKreise(const std::filesystem::path& programDir);
+  // Resets loops, connections and signal tables to an empty project, the
+  // signal texts taken from `defaults`. Does not touch SwitchPrograms,
+  // FWert, TextList, ProjectData.
+  void InitRKreise(const SignalDefaults& defaults);
   // The loop and connection part of InitRKreise, without files.
   void resetLoops();
   // resetLoops for one loop: description " ", sample time 10, every cell
@@ -81,19 +82,27 @@ public:
   // The signal table part of InitRKreise. On a freshly constructed project
   // (whose loops are already empty) it finishes InitRKreise without a second
   // pass over the loop tables.
-  void readSignalDefaults(const std::filesystem::path& programDir);
+  void setSignalDefaults(const SignalDefaults& defaults);
 
   void BildeFRArray();
   void SetzeFWert(int n);
+  // A constant module whose number lies outside 1..256 (only from a file)
+  // becomes constant 1 with the value of FWert[1]. True when the number was
+  // in range (and nothing changed).
+  bool repairConstantNumber(TCell& f) const;
+  // The module's value := FWert of its number, after repairConstantNumber.
+  void takeConstantValue(TCell& f) const;
   // SetzeFWert(n) for every n in 1..256, in one pass over the cells.
   void setzeAlleFWerte();
 
-  int GetNextXNr() const;
-  int GetNextYNr() const;
-  void LoescheXE(int n, int col, int row);
-  void LoescheYE(int n, int col, int row);
-  void LoescheXA(int n);
-  void LoescheYA(int n);
+  // The connection operations work on the loop they are given: the editor
+  // passes its CurrentLoop, printing, the live view and simulation others.
+  int GetNextXNr(int loop) const;
+  int GetNextYNr(int loop) const;
+  void LoescheXE(int loop, int n, int col, int row);
+  void LoescheYE(int loop, int n, int col, int row);
+  void LoescheXA(int loop, int n);
+  void LoescheYA(int loop, int n);
 
   bool loopIsEmpty(int loop) const;
   // Empties every cell and connection of a loop and resets its description

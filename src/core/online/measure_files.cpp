@@ -12,6 +12,12 @@ const MeasureGroup* recordedGroup(char code) {
   return nullptr;
 }
 
+int dayGroupIndex(char letter) {
+  for (std::size_t i = 0; i < kDayGroups.size(); ++i)
+    if (kDayGroups[i].letter == letter) return static_cast<int>(i);
+  return -1;
+}
+
 std::string dayFileName(std::string_view prefix, std::string_view dateText) {
   std::string name;
   name.reserve(prefix.size() + dateText.size() + 4);

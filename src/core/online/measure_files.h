@@ -33,8 +33,26 @@ inline constexpr std::array<MeasureGroup, 5> kRecordedGroups = {{
 // nullptr for a code the recorder does not know.
 const MeasureGroup* recordedGroup(char code);
 
-// The prefixes whose files the graph window loads for one day, in its order.
-inline constexpr std::array<std::string_view, 8> kDayFilePrefixes = {"E_", "A_", "H_", "I_", "Q_", "M_", "V_", "F_"};
+// The groups whose files the graph window loads for one day, in its order.
+struct DayGroupInfo {
+  char letter;
+  std::string_view prefix;
+  BlockArea area;
+  int signalCount; // value fields kept per row at most
+  bool bits;       // 0 / 1, drawn as 0 and 5
+};
+inline constexpr std::array<DayGroupInfo, 8> kDayGroups = {{
+    {'E', "E_", BlockArea::E, 256, false},
+    {'A', "A_", BlockArea::A, 256, false},
+    {'H', "H_", BlockArea::H, 256, false},
+    {'I', "I_", BlockArea::I, 256, true},
+    {'Q', "Q_", BlockArea::Q, 256, true},
+    {'M', "M_", BlockArea::M, 256, true},
+    {'V', "V_", BlockArea::V, 9216, false},
+    {'F', "F_", BlockArea::F, 256, false},
+}};
+// The index of a group letter in kDayGroups, or -1.
+int dayGroupIndex(char letter);
 
 // "E_" + "05.12.2026" + ".csv".
 std::string dayFileName(std::string_view prefix, std::string_view dateText);

@@ -1,9 +1,9 @@
 #include "core/online/measurement_recorder.h"
 
 #include "core/util/error.h"
+#include "core/util/system_error_text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,7 +12,7 @@ namespace veltra::core {
 namespace {
 
 [[noreturn]] void writeFailed(const std::filesystem::path& file, int err) {
-  throw Error("Die Messdatei \"" + file.string() + "\" kann nicht geschrieben werden. " + std::strerror(err));
+  throw Error("Die Messdatei \"" + file.string() + "\" kann nicht geschrieben werden. " + systemErrorText(err));
 }
 
 // Appends `bytes` to `file` in one write; the file exists afterwards.

@@ -1,9 +1,9 @@
 #include "core/online/shm_block.h"
 
 #include "core/util/error.h"
+#include "core/util/system_error_text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -12,8 +12,6 @@
 namespace veltra::core {
 
 namespace {
-
-std::string systemReason(int err) { return std::strerror(err); }
 
 // Closes a descriptor at the end of a scope; the mapping outlives it.
 struct FdCloser {
@@ -31,10 +29,10 @@ AttachResult ShmAttacher::attach(const std::string& requested) {
   if (fd < 0) return notRunning();
   FdCloser closer{fd};
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return mapFailed(name, systemReason(errno));
+  if (::fstat(fd, &st) != 0) return mapFailed(name, systemErrorText(errno));
   if (st.st_size < static_cast<off_t>(kServerBlockSize)) return tooSmall(name, static_cast<std::size_t>(st.st_size));
   void* p = ::mmap(nullptr, kServerBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-  if (p == MAP_FAILED) return mapFailed(name, systemReason(errno));
+  if (p == MAP_FAILED) return mapFailed(name, systemErrorText(errno));
   return {AttachStatus::Attached, ServerBlock({static_cast<std::uint8_t*>(p), kServerBlockSize}), {}};
 }
 
@@ -45,20 +43,20 @@ SharedBlockOwner::SharedBlockOwner(const std::string& requested, bool replace) :
     if (errno == EEXIST)
       throw Error("Ein Speicherblock \"" + m_name +
                   "\" besteht bereits: läuft schon ein Server? Mit --replace wird er ersetzt.");
-    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht angelegt werden. " + systemReason(errno));
+    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht angelegt werden. " + systemErrorText(errno));
   }
   m_linked = true;
   FdCloser closer{fd};
   if (::ftruncate(fd, static_cast<off_t>(kServerBlockSize)) != 0) {
     const int err = errno;
     remove();
-    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht angelegt werden. " + systemReason(err));
+    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht angelegt werden. " + systemErrorText(err));
   }
   void* p = ::mmap(nullptr, kServerBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
   if (p == MAP_FAILED) {
     const int err = errno;
     remove();
-    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht eingeblendet werden. " + systemReason(err));
+    throw Error("Der Speicherblock \"" + m_name + "\" kann nicht eingeblendet werden. " + systemErrorText(err));
   }
   m_memory = p;
   m_block = ServerBlock({static_cast<std::uint8_t*>(p), kServerBlockSize});

@@ -10,11 +10,16 @@ void ByteReader::fail(const std::string& what) const { throw Error(what + " in D
 
 void ByteReader::throwTruncated() { throw Error("Stream-Lesefehler"); }
 
-void ByteReader::refill() {
+bool ByteReader::nextPiece() {
   const std::size_t got = m_source && !m_buffer.empty() ? m_source(m_buffer.data(), m_buffer.size()) : 0;
-  if (got == 0) throwTruncated();
+  if (got == 0) return false;
   m_window = m_buffer.first(got);
   m_pos = 0;
+  return true;
+}
+
+void ByteReader::refill() {
+  if (!nextPiece()) throwTruncated();
 }
 
 void ByteReader::readAcross(std::uint8_t* dst, std::size_t n) {

@@ -51,6 +51,9 @@ public:
   // data hold.
   void readString(std::string& into, std::size_t n);
 
+  // Whether the data hold no further byte; may fetch the next piece.
+  bool atEnd() { return m_pos == m_window.size() && !nextPiece(); }
+
   const std::string& fileName() const { return m_fileName; }
 
   // Rejects the file: throws Error("<what> in Datei <name>").
@@ -63,6 +66,8 @@ private:
   // Starts a new window with the next piece of the data; throws
   // "Stream-Lesefehler" when there is none.
   void refill();
+  // Starts a new window with the next piece; false when there is none.
+  bool nextPiece();
   [[noreturn]] static void throwTruncated();
 
   std::span<const std::uint8_t> m_window; // the bytes at hand

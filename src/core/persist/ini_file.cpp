@@ -167,13 +167,11 @@ std::string iniWrite(std::string_view text, std::string_view section, std::strin
 
   auto range = findSection(lines, section);
   if (!range) {
+    // As WritePrivateProfileString does: the new section follows the last
+    // line directly, without a blank line in between; only a last line
+    // without line end gets one first.
     out.append(text);
-    if (!out.empty()) {
-      if (!endsWithLineEnd(out)) out += "\r\n";
-      // One blank line between sections, unless the file ends with one.
-      const Line& last = lines.back();
-      if (!trim(text.substr(last.begin, last.contentEnd - last.begin)).empty()) out += "\r\n";
-    }
+    if (!out.empty() && !endsWithLineEnd(out)) out += "\r\n";
     out.append("[").append(section).append("]\r\n");
     out.append(key).append("=").append(value).append("\r\n");
     return out;

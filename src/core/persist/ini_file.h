@@ -19,8 +19,10 @@ namespace veltra::core {
 //   starting with ';', are kept but never read;
 // - a write keeps every other line byte for byte, replaces the value of an
 //   existing key in place (keeping that line's end), adds a missing key after
-//   the last key of its section, a missing section at the end of the file,
-//   and a missing file; new lines end with CR LF.
+//   the last key of its section, a missing section at the end of the file
+//   right after its last line (no blank line in between; a last line
+//   without line end is ended first), and a missing file; new lines end
+//   with CR LF.
 // Texts are the file's bytes (code page 1252).
 //
 // An IniFile bound to a path reads the file anew at every read, as the

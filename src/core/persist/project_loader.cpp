@@ -2,6 +2,7 @@
 
 #include "core/persist/byte_reader.h"
 #include "core/persist/desc_reader.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/txl_reader.h"
 #include "core/persist/uhr_reader.h"
 #include "core/persist/vtp_reader.h"
@@ -19,14 +20,14 @@ namespace {
 // file replaces whole; the tables loading does not reset are taken over
 // from `previous`. `p` may hold anything before: every table is set here or
 // by the reader.
-void startLoad(Project& p, const Project& previous, const fs::path& programDir) {
+void startLoad(Project& p, const Project& previous, const SignalDefaults& defaults) {
   p.SwitchPrograms = previous.SwitchPrograms;
   p.ProjectData = previous.ProjectData;
   p.FWert = previous.FWert;
   p.ErrorTexts = previous.ErrorTexts;
   p.Modified = true;
   p.CurrentLoop = 1;
-  p.readSignalDefaults(programDir);
+  p.setSignalDefaults(defaults);
 }
 
 // Optional files are skipped, without a message, when they are missing or
@@ -73,7 +74,8 @@ LoadedProject ProjectLoader::load(const Project& previous, const fs::path& progr
 
 void ProjectLoader::loadInto(Project& p, const Project& previous, const fs::path& programDir, const fs::path& vtrPath,
                              bool& hasProjectData) {
-  startLoad(p, previous, programDir);
+  readSignalDefaults(programDir, m_signalDefaults);
+  startLoad(p, previous, m_signalDefaults);
   // Large enough for few system calls, small enough to stay in cache between
   // the file and the tables.
   constexpr std::size_t kPiece = 256 * 1024;

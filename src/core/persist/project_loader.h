@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/signal_defaults.h"
 #include "core/persist/cell_contributions.h"
 #include "core/persist/project_file_set.h"
 
@@ -31,6 +32,7 @@ private:
 
   std::unique_ptr<Project> m_spare;
   std::vector<std::uint8_t> m_buffer; // passes the control loop file on to the tables
+  SignalDefaults m_signalDefaults;    // read anew at every load, into the same storage
   CellContributions m_cells;
 };
 

@@ -22,6 +22,23 @@ void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText
     set(n, {});
 }
 
+void readSignalDefaults(const std::filesystem::path& programDir, SignalDefaults& defaults) {
+  const auto read = [&](const char* name, std::vector<TSignalText>& lines) {
+    readSignalTextFile(findCaseInsensitive(programDir, name), lines);
+  };
+  read("ASignale.txt", defaults.A);
+  read("ESignale.txt", defaults.E);
+  read("ISignale.txt", defaults.I);
+  read("QSignale.txt", defaults.Q);
+  read("VSignale.txt", defaults.V);
+}
+
+SignalDefaults readSignalDefaults(const std::filesystem::path& programDir) {
+  SignalDefaults defaults;
+  readSignalDefaults(programDir, defaults);
+  return defaults;
+}
+
 std::vector<std::string> readItemFile(const std::filesystem::path& file) { return splitLines(readFileText(file)); }
 
 std::vector<std::string> itemsOrBuiltin(const std::filesystem::path& programDir, char letter) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/signal_defaults.h"
 #include "core/model/types.h"
 
 #include <filesystem>
@@ -16,6 +17,13 @@ namespace veltra::core {
 // unchanged.
 void readSignalTextFile(const std::filesystem::path& file, std::span<TSignalText> desc,
                         std::span<TSignalText> names = {});
+
+// The five signal name files in `programDir` (found whatever their letter
+// case), read for InitRKreise. Throws Error naming the first file that cannot
+// be read, before anything reaches a project; `defaults` then holds the
+// files before it.
+void readSignalDefaults(const std::filesystem::path& programDir, SignalDefaults& defaults);
+SignalDefaults readSignalDefaults(const std::filesystem::path& programDir);
 
 // The lines of an item list file ("BItems.txt" ...). Throws when the file
 // cannot be read.

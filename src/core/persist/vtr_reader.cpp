@@ -1,10 +1,19 @@
 #include "core/persist/vtr_reader.h"
 
 #include "core/persist/loop_record.h"
+#include "core/util/error.h"
 
 #include <array>
 
 namespace veltra::core {
+
+namespace {
+
+[[noreturn]] void throwNotAProject(const ByteReader& in) {
+  throw Error("Die Datei " + in.fileName() + " ist keine Projektdatei.");
+}
+
+} // namespace
 
 void readVtr(ByteReader& in, Project& into, const AfterLoopRecord& afterRecord) {
   // The first record of a loop gives all of it: the description, sample
@@ -13,12 +22,24 @@ void readVtr(ByteReader& in, Project& into, const AfterLoopRecord& afterRecord) 
   // the tables about to be written anyway. A further record of the same loop
   // only overwrites. The loops the file does not name are reset at the end.
   std::array<bool, kLoops + 1> named{};
+  bool anyRecord = false;
   in.i32(); // version
   for (;;) {
     const std::int32_t loop = in.i32();
-    if (loop < 0) break;
+    // Files in the field may carry anything after their end mark, and an
+    // empty project is nothing but version and end mark; but an end mark
+    // before any loop with bytes after it, or a first loop number out of
+    // range, is what a file of other content looks like.
+    if (loop < 0) {
+      if (!anyRecord && !in.atEnd()) throwNotAProject(in);
+      break;
+    }
     if (loop == 0) continue;
-    if (!validLoop(loop)) in.fail("Ungültige Regelkreisnummer " + std::to_string(loop));
+    if (!validLoop(loop)) {
+      if (!anyRecord) throwNotAProject(in);
+      in.fail("Ungültige Regelkreisnummer " + std::to_string(loop));
+    }
+    anyRecord = true;
     if (!named[loop]) into.emptyCells(loop);
     named[loop] = true;
     readLoopRecord(in, loopOf(into, loop));

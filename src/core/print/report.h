@@ -72,7 +72,8 @@ struct PrintOptions {
   bool loops = true;           // "Regelkreise"
   bool signalLists = true;     // "Signallisten"
   bool crossReferences = true; // "Querverweise"
-  bool allLoops = true;        // "alle"; otherwise only CurrentLoop
+  bool allLoops = true;        // "alle"; otherwise only `loop`
+  int loop = 1;                // the loop printed without "alle": the caller's (the editor's CurrentLoop)
   bool connections = false;    // "X/Y-Signale"
   bool contents = false;       // a contents page "Inhalt" first
 

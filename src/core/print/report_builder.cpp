@@ -88,8 +88,8 @@ std::vector<int> loopsToPrint(const Project& project, const PrintOptions& option
   if (options.allLoops) {
     for (int loop = 1; loop <= kLoops; ++loop)
       if (!project.loopIsEmpty(loop)) loops.push_back(loop);
-  } else if (validLoop(project.CurrentLoop) && !project.loopIsEmpty(project.CurrentLoop)) {
-    loops.push_back(project.CurrentLoop);
+  } else if (validLoop(options.loop) && !project.loopIsEmpty(options.loop)) {
+    loops.push_back(options.loop);
   }
   return loops;
 }

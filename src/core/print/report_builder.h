@@ -13,13 +13,13 @@ namespace veltra::core {
 // control loops, cross-references and signal lists in this order, each
 // section from a new page. Before the control loops the module table is
 // generated in memory (BuildChecksum), so that connection fields and error
-// frames are current; that is the only change to the project. CurrentLoop
-// is read (for a single loop), not changed: the printing code makes each
-// drawn loop current.
+// frames are current; that is the only change to the project. A single
+// loop is the one `options` names; CurrentLoop is neither read nor changed
+// (the printing code makes each drawn loop current on the screen).
 Report buildReport(Project& project, const ReportLists& lists, const TextMetrics& metrics, const PrintOptions& options,
                    PageGeometry geometry = {});
 
-// The loops the control loop section prints: 1..200 or only CurrentLoop,
+// The loops the control loop section prints: 1..200 or only options.loop,
 // without loops that hold no module.
 std::vector<int> loopsToPrint(const Project& project, const PrintOptions& options);
 

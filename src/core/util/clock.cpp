@@ -114,4 +114,91 @@ std::string formatDateTime(const LocalDateTime& t, std::string_view pattern) {
   return out;
 }
 
+namespace {
+
+// Up to `most` digits at `at` (at least one); advances `at`.
+bool readDigits(std::string_view text, std::size_t& at, std::size_t most, int& value) {
+  std::size_t n = 0;
+  value = 0;
+  while (n < most && at + n < text.size() && text[at + n] >= '0' && text[at + n] <= '9') {
+    value = value * 10 + (text[at + n] - '0');
+    ++n;
+  }
+  at += n;
+  return n > 0;
+}
+
+int daysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+} // namespace
+
+bool parseDateTimeText(std::string_view text, std::string_view pattern, LocalDateTime& t) {
+  LocalDateTime r = t;
+  bool date = false;
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < pattern.size();) {
+    const char c = pattern[i];
+    std::size_t run = 1;
+    while (i + run < pattern.size() && pattern[i + run] == c)
+      ++run;
+    i += run;
+    int v = 0;
+    switch (c) {
+    case 'd':
+    case 'M':
+    case 'H':
+    case 'm':
+    case 's':
+      if (!readDigits(text, at, 2, v)) return false;
+      break;
+    case 'y':
+      if (run >= 4) {
+        const std::size_t start = at;
+        if (!readDigits(text, at, 4, v) || at - start != 4) return false;
+      } else {
+        if (!readDigits(text, at, 2, v)) return false;
+        v += v < 50 ? 2000 : 1900;
+      }
+      break;
+    default:
+      for (std::size_t k = 0; k < run; ++k, ++at)
+        if (at >= text.size() || text[at] != c) return false;
+      continue;
+    }
+    switch (c) {
+    case 'd':
+      r.day = v;
+      date = true;
+      break;
+    case 'M':
+      r.month = v;
+      date = true;
+      break;
+    case 'y':
+      r.year = v;
+      date = true;
+      break;
+    case 'H':
+      r.hour = v;
+      break;
+    case 'm':
+      r.minute = v;
+      break;
+    default:
+      r.second = v;
+      break;
+    }
+  }
+  if (at != text.size()) return false;
+  if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > daysInMonth(r.year, r.month)) return false;
+  if (r.hour > 23 || r.minute > 59 || r.second > 59) return false;
+  if (date) r = makeLocalDateTime(r.year, r.month, r.day, r.hour, r.minute, r.second);
+  t = r;
+  return true;
+}
+
 } // namespace veltra::core

@@ -65,4 +65,11 @@ struct DateTimeFormats {
 // character stands for itself.
 std::string formatDateTime(const LocalDateTime& t, std::string_view pattern);
 
+// Reads a text written by such a pattern back into the fields the pattern
+// names (the others keep their values): each letter run takes one or two
+// digits (y runs of four take four, of two a year 1950..2049), every other
+// character must stand as it is. False when the text does not fit the
+// pattern or names no real date or time of day.
+bool parseDateTimeText(std::string_view text, std::string_view pattern, LocalDateTime& t);
+
 } // namespace veltra::core

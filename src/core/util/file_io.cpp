@@ -2,10 +2,10 @@
 
 #include "core/util/error.h"
 #include "core/util/lines.h"
+#include "core/util/system_error_text.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <random>
 
@@ -15,8 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string reason(int err) { return std::strerror(err); }
-
 struct FileCloser {
   void operator()(std::FILE* f) const {
     if (f != nullptr) std::fclose(f);
@@ -25,11 +23,11 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 [[noreturn]] void throwOpen(const fs::path& path, int err) {
-  throw Error("Datei " + path.string() + " kann nicht geöffnet werden. " + reason(err));
+  throw Error("Datei " + path.string() + " kann nicht geöffnet werden. " + systemErrorText(err));
 }
 
 [[noreturn]] void throwCreate(const fs::path& path, int err) {
-  throw Error("Datei \"" + path.string() + "\" kann nicht erstellt werden. " + reason(err));
+  throw Error("Datei \"" + path.string() + "\" kann nicht erstellt werden. " + systemErrorText(err));
 }
 
 // Straight into the result, in one piece when the size is known: a few

@@ -1,6 +1,8 @@
 // veltra: the engineering program. Takes a project file on its command
 // line, and --block NAME for another server block than /VTR_PC_MEM.
+#include "gui/app/german_texts.h"
 #include "gui/app/main_window.h"
+#include "gui/online/online_controller.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -12,6 +14,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VELTRA"));
+  veltra::gui::useGermanTexts(app);
   // Numbers are written and read with '.' throughout, whatever the desktop's
   // language says.
   std::setlocale(LC_NUMERIC, "C");
@@ -32,6 +35,6 @@ int main(int argc, char** argv) {
     if (screen->size().height() > 650) window.setFixedSize(window.size());
   }
   window.show();
-  if (!project.isEmpty()) window.openProject(project);
+  if (!project.isEmpty()) window.projectCommands().openProject(project);
   return app.exec();
 }

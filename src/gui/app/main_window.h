@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/app/settings.h"
-#include "core/compiler/module_table.h"
 #include "core/editor/editor.h"
-#include "core/history/edit_history.h"
-#include "core/model/project.h"
-#include "core/persist/project_loader.h"
+#include "gui/app/session.h"
+#include "gui/compiler/compiler_commands.h"
 #include "gui/editor/bitmap_cache.h"
 #include "gui/editor/grid_painter.h"
-#include "gui/online/online_controller.h"
+#include "gui/persist/library_commands.h"
+#include "gui/persist/project_commands.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -16,95 +14,72 @@
 #include <memory>
 
 class QAction;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
-class QToolBar;
 class QToolButton;
 
 namespace veltra::gui {
 
 class AboutDialog;
 class EditMenu;
+class GridKeyFilter;
 class GridView;
+class LoopFields;
 class ModuleDialogs;
+class OnlineController;
 class PrintCommands;
 class ProjectDataDialog;
 class ResultWindow;
+class SettingsCommands;
 class SettingsDialog;
 class SignalEditorDialog;
 class TextDialog;
-class UiServices;
+class ToolBars;
 
-// The main window: owns the project, the settings, the editor with its
-// router field, the module table and every dialog, and wires the controls
-// to them.
-class MainWindow : public QMainWindow, private core::EditorHost, private OnlineHost {
+// The main window assembles the program: it owns the session (project,
+// settings, module table), the editor with its router field, the painter
+// and every dialog, builds the controls at their fixed places and the
+// menus, and wires them to the commands, which live beside their
+// subsystems: files and libraries in gui/persist, "Tabelle erzeugen" and
+// "Querverweis" in gui/compiler, settings and designs in gui/app, the
+// online buttons and "Graphik" in gui/online, "Drucken " in gui/print.
+class MainWindow : public QMainWindow, private core::EditorHost, private SessionHost {
   Q_OBJECT
 public:
   // `ui` answers questions and file dialogs (the real ones by default).
   explicit MainWindow(const QString& programDir, UiServices* ui = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Loads a project file as "Laden" does, without the file dialog.
-  bool openProject(const QString& vtrPath);
-  // Saves as "Speichern" does to the given file, without the file dialog.
-  bool saveProjectAs(const QString& vtrPath);
-
-  core::Project& project() { return *m_project; }
+  core::Project& project() { return m_session.project(); }
   core::Editor& editor() { return m_editor; }
-  core::EditHistory& history() { return m_history; }
+  core::EditHistory& history() { return m_session.history(); }
+  // "Bearbeiten": "Rückgängig" and "Wiederholen".
   EditMenu& editMenu() const { return *m_editMenu; }
-  core::Settings& settings() { return m_settings; }
+  core::Settings& settings() { return m_session.settings(); }
   GridView* gridView() const { return m_grid; }
-  QString projectFileName() const { return m_projectFileName; }
+  QString projectFileName() const { return m_session.projectFileName(); }
   QToolButton* toolButton(char code) const;
   void setModuleDialogs(ModuleDialogs* dialogs) { m_moduleDialogs = dialogs; }
   // The link to the communication server: buttons, ComTimer, value dialogs.
   OnlineController& online() { return *m_online; }
 
-  // The menu commands.
-  void Neu1Click();
-  void LadenNeuClick();
-  void SpeichernNeuClick();
-  void Libraryladen1Click();
-  void Libraryspeichern1Click();
-  void Tabelle1Click();
-  void QuerverweisClick();
-  void EinstellungenClick();
-  void ProjektdatenClick();
-  void SignaleditorClick();
-  // "Projekt" -> "Vergleichen…": what changed from a chosen file to the
-  // open project, in the result list (as veltra-cli diff FILE OPEN lists it).
-  void VergleichenClick();
-  bool compareWith(const QString& vtrPath);
-  // "Drucken ": the print dialog.
-  void DruckenClick();
+  ProjectCommands& projectCommands() { return *m_projectCommands; }
+  LibraryCommands& libraryCommands() { return m_libraryCommands; }
+  PrintCommands& printCommands() { return *m_printCommands; }
+  ResultWindow* resultWindow() const { return m_resultWindow; }
+  // "Ende" (menu and button): AskSave, then the window closes.
   void EndeClick();
-  // "Regelkreise speichern?" before the project is discarded.
-  void AskSave();
   // ZeichneAlles with the fields beside the grid.
-  void ZeichneAlles();
+  void ZeichneAlles() override;
+  // Makes `loop` current and shows it (printing shows each loop it prints).
+  void showLoop(int loop);
 
-  QLineEdit* edNum() const { return m_edNum; }
-  QLineEdit* edZeit() const { return m_edZeit; }
-  QPlainTextEdit* description() const { return m_description; }
+  LoopFields& loopFields() const { return *m_fields; }
   QPlainTextEdit* helpMemo() const { return m_helpMemo; }
   QAction* libraryLoadAction() const { return m_actLibraryLoad; }
-  ResultWindow* resultWindow() const { return m_resultWindow; }
-  TextDialog* textDialog() const { return m_textDialog; }
-  SignalEditorDialog* signalEditor() const { return m_signalEditor; }
-  ProjectDataDialog* projectDataDialog() const { return m_projectDataDialog; }
-  PrintCommands& printCommands() const { return *m_print; }
-  // Makes `loop` current and shows it.
-  void showLoop(int loop);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   // EditorHost
@@ -118,75 +93,36 @@ private:
   void setHoverText(const std::string& text) override;
   void onlineDataEntry(int loop, int col, int row) override;
   void loopChosen(int loop) override;
-  // OnlineHost
-  core::Project& onlineProject() override { return *m_project; }
-  core::IniFile& onlineSettingsFile() override { return *m_ini; }
-  void redrawOnline() override { ZeichneAlles(); }
+  // SessionHost
+  void rebuild() override;
+  void showFileTitle() override;
+  void projectChanged() override;
+  void settingsChanged() override;
   void setEditorOnline(bool on) override;
-  void runEdit(const std::string& name, const std::function<void()>& edit) override;
 
   void startUp();
-  void buildMenu();
-  void buildToolBars();
   void buildControls();
-  void buildDesignMenu();
-  void chooseDesign(const QString& name);
-  void applySettings();
-  void showFileTitle();
-  void edNumChanged();
-  void edZeitEdited();
-  void edZeitFinished();
-  void descriptionChanged();
-  void onToolButton(QToolButton* button);
-  bool onImage() const;
-  bool handleGridKey(QKeyEvent* event);
-  void replaceProject(std::unique_ptr<core::Project> project);
-  void setLoopFields();
-  void notYetAvailable();
+  void buildMenu();
   // Undo or redo took the model back or forth: show the step's loop.
   void showStep(int loop);
-  QString dirOf(const QString& path) const;
+  void gridContextMenu(const QPoint& pos);
 
-  QString m_programDir;
   std::unique_ptr<UiServices> m_ownUi;
-  UiServices* m_ui;
-  std::unique_ptr<core::Project> m_project;
-  core::ProjectLoader m_loader;
-  core::Settings m_settings;
-  std::unique_ptr<core::IniFile> m_ini;
+  Session m_session;
   core::Editor m_editor;
-  core::EditHistory m_history;
-  core::ModuleTable m_table;
   BitmapCache m_bitmaps;
   GridPainter m_painter;
-  QString m_projectFileName;
-  bool m_refreshing = false; // the program itself fills a field
   bool m_askedOnClose = false;
-  bool m_startupFailed = false;
-  // The loop and project the fields beside the grid were last filled for.
-  int m_fieldsLoop = 0;
-  const core::Project* m_fieldsProject = nullptr;
 
   GridView* m_grid = nullptr;
-  QToolBar* m_toolBar1 = nullptr;
-  QToolBar* m_toolBar2 = nullptr;
-  QList<QToolButton*> m_toolButtons;
-  QLineEdit* m_edNum = nullptr;
-  QSpinBox* m_upDown = nullptr;
-  QLineEdit* m_edZeit = nullptr;
-  QPlainTextEdit* m_description = nullptr;
+  ToolBars* m_toolBars = nullptr;
+  LoopFields* m_fields = nullptr;
   QPlainTextEdit* m_helpMemo = nullptr;
-  QPushButton* m_btDebug = nullptr;
-  QPushButton* m_btDStop = nullptr;
-  QLineEdit* m_edMesszeit = nullptr;
-  QPushButton* m_btMessen = nullptr;
-  QPushButton* m_btMStop = nullptr;
-  QPushButton* m_btnSUhr = nullptr;
-  QLabel* m_lbOnline = nullptr;
   OnlineController* m_online = nullptr;
   QMenu* m_designMenu = nullptr;
   QAction* m_actLibraryLoad = nullptr;
   EditMenu* m_editMenu = nullptr;
+  std::unique_ptr<GridKeyFilter> m_keys;
 
   ModuleDialogs* m_moduleDialogs = nullptr;
   std::unique_ptr<ModuleDialogs> m_ownModuleDialogs;
@@ -196,7 +132,13 @@ private:
   ResultWindow* m_resultWindow = nullptr;
   SettingsDialog* m_settingsDialog = nullptr;
   AboutDialog* m_aboutDialog = nullptr;
-  std::unique_ptr<PrintCommands> m_print;
+
+  // The commands need the dialogs, which the window creates first.
+  std::unique_ptr<ProjectCommands> m_projectCommands;
+  LibraryCommands m_libraryCommands;
+  std::unique_ptr<CompilerCommands> m_compilerCommands;
+  std::unique_ptr<SettingsCommands> m_settingsCommands;
+  std::unique_ptr<PrintCommands> m_printCommands;
 };
 
 } // namespace veltra::gui

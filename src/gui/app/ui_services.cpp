@@ -1,5 +1,6 @@
 #include "gui/app/ui_services.h"
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -36,8 +37,19 @@ QString QtUiServices::saveFileName(QWidget* parent, const QString& title, const 
   return dialog.selectedFiles().first();
 }
 
+std::optional<QColor> UiServices::chooseColor(QWidget* parent, const QColor& initial) {
+  const QColor c = QColorDialog::getColor(initial, parent);
+  if (!c.isValid()) return std::nullopt;
+  return c;
+}
+
 bool QtUiServices::choosePrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
+  // A caller that preset a page range offers only those pages.
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    dialog.setMinMax(printer.fromPage(), printer.toPage());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+  }
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -29,6 +31,8 @@ public:
   // An existing folder, or an empty string when cancelled; `start` is
   // preselected when it is not empty.
   virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
+  // The colour dialog; nothing when cancelled.
+  virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial);
 };
 
 // The real dialogs.

@@ -5,13 +5,13 @@
 #include "gui/chart/chart_painter.h"
 #include "gui/chart/chart_qt.h"
 #include "gui/chart/xy_chart.h"
-#include "gui/modules/field_binding.h"
+#include "gui/util/dialog_buttons.h"
+#include "gui/util/invalid_mark.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -233,15 +233,9 @@ ChartDesignDialog::ChartDesignDialog(TXYChart& chart, QWidget* parent)
   m_problem->setObjectName("lbProblem");
   m_problem->setStyleSheet("color: red");
   layout->addWidget(m_problem);
-  auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName("btOk");
-  ok->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
-  cancel->setObjectName("btAbbruch");
+  QPushButton* ok =
+      addOkCancelRow(this, layout, QStringLiteral("OK"), QStringLiteral("Abbruch"), QStringLiteral("btAbbruch"));
   connect(ok, &QPushButton::clicked, this, &ChartDesignDialog::btOkClick);
-  connect(cancel, &QPushButton::clicked, this, &ChartDesignDialog::btAbbruchClick);
-  layout->addWidget(buttons);
   changed();
 }
 
@@ -437,8 +431,6 @@ void ChartDesignDialog::btOkClick() {
   m_chart.chart().copyDesign(m_edited);
   accept();
 }
-
-void ChartDesignDialog::btAbbruchClick() { reject(); }
 
 bool EditChartDesign(TXYChart& chart) {
   ChartDesignDialog dialog(chart, chart.window());

@@ -34,7 +34,6 @@ public:
 
 public slots:
   void btOkClick();
-  void btAbbruchClick();
 
 private:
   friend class DesignPageBuilder;

@@ -1,5 +1,6 @@
 #include "gui/editor/grid_painter.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/editor/text_annotations.h"
 #include "core/modules/catalogue.h"
 #include "core/online/live_view.h"
@@ -26,62 +27,71 @@ void GridPainter::setFolders(const QString& programDir, const QString& designDir
 }
 
 QImage GridPainter::newImage() {
-  QImage img(kImageSize, kImageSize, QImage::Format_RGB32);
+  QImage img(core::kGridPx, core::kGridPx, QImage::Format_RGB32);
   img.fill(Qt::white);
   return img;
 }
 
 void GridPainter::ZeichneAlles(QImage& image, const core::Project& p, int loop, const core::WireField& field,
                                const GridScene& scene) {
-  if (image.size() != QSize(kImageSize, kImageSize)) image = newImage();
+  if (image.size() != QSize(core::kGridPx, core::kGridPx)) image = newImage();
   QPainter g(&image);
   paint(g, p, loop, field, scene);
 }
 
 void GridPainter::paint(QPainter& g, const core::Project& p, int loop, const core::WireField& field,
                         const GridScene& scene) {
-  // 7 points on the 96 dpi picture, whatever the device: a printer page
-  // draws the same picture scaled, labels included.
+  // Sizes on the 96 dpi picture, whatever the device: a printer page draws
+  // the same picture scaled, labels included.
+  const double perPoint = 96.0 / g.device()->logicalDpiY();
   QFont font = g.font();
-  font.setPointSizeF(7.0 * 96.0 / g.device()->logicalDpiY());
-  g.setFont(font);
+  font.setPointSizeF(7.0 * perPoint);
+  g.setFont(labelFont(font, perPoint));
   m_textAscent = g.fontMetrics().ascent();
   ZeichneFlaeche(g);
   for (int c = 0; c < core::kCols; ++c)
     for (int r = 0; r < core::kRows; ++r) {
       const core::TCell& cell = p.cell(loop, c, r);
-      ZeichneModul(g, p, loop, kCell * c, kCell * r, static_cast<char>(cell.letter));
-      if (!cell.isEmpty() && cell.error < 0) ZeichneErrRahmen(g, kCell * c, kCell * r);
+      ZeichneModul(g, p, loop, core::cellPx(c), core::cellPx(r), static_cast<char>(cell.letter));
+      if (!cell.isEmpty() && cell.error < 0) ZeichneErrRahmen(g, core::cellPx(c), core::cellPx(r));
       if (scene.rangeState == 1 && c == scene.rangeCol1 && r == scene.rangeRow1)
-        ZeichneSelRahmen(g, kCell * c, kCell * r, 1, 1);
+        ZeichneSelRahmen(g, core::cellPx(c), core::cellPx(r), 1, 1);
       if (scene.rangeState == 2 && c == scene.rangeCol1 && r == scene.rangeRow1)
-        ZeichneSelRahmen(g, kCell * c, kCell * r, scene.rangeCol2 - scene.rangeCol1 + 1,
+        ZeichneSelRahmen(g, core::cellPx(c), core::cellPx(r), scene.rangeCol2 - scene.rangeCol1 + 1,
                          scene.rangeRow2 - scene.rangeRow1 + 1);
     }
+  g.setFont(font);
+  m_textAscent = g.fontMetrics().ascent();
   for (int i = 0; i < core::kFieldSize; ++i)
     for (int j = 0; j < core::kFieldSize; ++j)
       if (field[i][j].state == core::kWire) ZeichneVBind(g, field, i, j);
   if (scene.liveBlock != nullptr)
     for (int c = 0; c < core::kCols; ++c)
       for (int r = 0; r < core::kRows; ++r)
-        if (!p.cell(loop, c, r).isEmpty()) ZeichneDebug(g, p, loop, kCell * c, kCell * r, *scene.liveBlock);
+        if (!p.cell(loop, c, r).isEmpty()) ZeichneDebug(g, p, loop, core::cellPx(c), core::cellPx(r), *scene.liveBlock);
   if (scene.showTexts) drawTexts(g, p, loop);
+}
+
+QFont GridPainter::labelFont(const QFont& canvas, double perPoint) {
+  QFont font = canvas;
+  font.setPointSizeF(kLabelPoints * perPoint);
+  return font;
 }
 
 void GridPainter::ZeichneFlaeche(QPainter& g) {
   g.setRenderHint(QPainter::Antialiasing, false);
-  g.fillRect(0, 0, kImageSize, kImageSize, Qt::white);
+  g.fillRect(0, 0, core::kGridPx, core::kGridPx, Qt::white);
   QPen dotted(QColor(128, 128, 128), 1, Qt::DotLine);
   // Scaled onto a printer page the dots grow with the picture.
   dotted.setCosmetic(!g.worldTransform().isScaling());
   g.setPen(dotted);
-  for (int k = 0; k <= 15; ++k) {
-    const int y = k < 15 ? kCell * k : kImageSize - 1;
-    g.drawLine(0, y, kImageSize, y);
+  for (int k = 0; k <= core::kRows; ++k) {
+    const int y = k < core::kRows ? core::kCellPx * k : core::kGridPx - 1;
+    g.drawLine(0, y, core::kGridPx, y);
   }
-  for (int k = 0; k <= 15; ++k) {
-    const int x = k < 15 ? kCell * k : kImageSize - 1;
-    g.drawLine(x, 0, x, kImageSize);
+  for (int k = 0; k <= core::kCols; ++k) {
+    const int x = k < core::kCols ? core::kCellPx * k : core::kGridPx - 1;
+    g.drawLine(x, 0, x, core::kGridPx);
   }
   g.setPen(QPen(Qt::black, 1, Qt::SolidLine));
   g.setBrush(Qt::NoBrush);
@@ -114,22 +124,35 @@ void GridPainter::ZeichneModul(QPainter& g, const core::Project& p, int loop, in
   const bool isLetter = letter >= 'A' && letter <= 'Z';
   const bool isDigit = letter >= '0' && letter <= '9';
   if (!isLetter && !isDigit) return;
-  const core::TCell& top = p.cell(loop, x / kCell, y / kCell);
+  const core::TCell& top = p.cell(loop, x / core::kCellPx, y / core::kCellPx);
   if (top.part != 1) return;
   const core::ModuleType* type = core::moduleType(letter);
   const bool inverted = type != nullptr && type->flagOffset >= 0 && top.u8(type->flagOffset) != 0;
   const QString file = m_designDir + (inverted ? "/IMod" : "/Mod") + QChar(letter) + ".bmp";
   const int height = type != nullptr ? type->height : 1;
-  drawPicture(g, x, y, m_cache.get(file, QSize(kCell, kCell * height)));
+  drawPicture(g, x, y, m_cache.get(file, QSize(core::kCellPx, core::kCellPx * height)));
   if (type == nullptr) return;
   g.setPen(Qt::black);
   if (type->label == SymbolLabel::Constant) {
-    drawTextAt(g, x + 10, y + 13, QString::number(top.i32(0)));
-    drawTextAt(g, x + 4, y + 24, QString::fromStdString(core::formatFixed(top.f64(8), 4, 1)));
+    drawLabel(g, x + 10, y + 13, x + kLabelEnd, QString::number(top.i32(0)));
+    drawLabel(g, x + 4, y + 24, x + kLabelEnd, QString::fromStdString(core::formatFixed(top.f64(8), 4, 1)));
     return;
   }
   const QString label = labelOf(*type, top);
-  if (!label.isEmpty()) drawTextAt(g, x + 10, y + 16, label);
+  if (!label.isEmpty()) drawLabel(g, x + 10, y + 16, x + kLabelEnd, label);
+}
+
+// A label wider than the room up to `end` (a four-digit V number, a large
+// constant) is drawn narrower instead of running over the symbol's box.
+void GridPainter::drawLabel(QPainter& g, int x, int y, int end, const QString& text) {
+  const int room = end - x;
+  const int width = g.fontMetrics().horizontalAdvance(text);
+  if (width <= room) return drawTextAt(g, x, y, text);
+  g.save();
+  g.translate(x, 0);
+  g.scale(static_cast<double>(room) / width, 1.0);
+  drawTextAt(g, 0, y, text);
+  g.restore();
 }
 
 void GridPainter::drawPicture(QPainter& g, int x, int y, const QImage& image) {
@@ -158,31 +181,31 @@ void GridPainter::ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int r
   g.save();
   g.setPen(QPen(Qt::black, 1));
   g.setBrush(QBrush(QColor(0, 0, 255), Qt::BDiagPattern));
-  g.drawRect(x, y, kCell * columns - 1, kCell * rows - 1);
+  g.drawRect(x, y, core::kCellPx * columns - 1, core::kCellPx * rows - 1);
   g.restore();
 }
 
 const QImage& GridPainter::tile(int rule, bool analogOnly) {
   auto path = [&] { return m_programDir + "/" + QString::fromStdString(core::tileFileName(rule, analogOnly)); };
   // Without caching every tile is read from its file, as measured.
-  if (!m_cache.caching()) return m_cache.get(path(), QSize(kSub, kSub));
+  if (!m_cache.caching()) return m_cache.get(path(), QSize(core::kSubCellPx, core::kSubCellPx));
   if (m_tilesGeneration != m_cache.generation()) {
     m_tiles.fill(QImage());
     m_tilesGeneration = m_cache.generation();
   }
   QImage& slot = m_tiles[static_cast<std::size_t>((rule & 15) * 2 + (analogOnly ? 1 : 0))];
-  if (slot.isNull()) slot = m_cache.get(path(), QSize(kSub, kSub));
+  if (slot.isNull()) slot = m_cache.get(path(), QSize(core::kSubCellPx, core::kSubCellPx));
   return slot;
 }
 
 void GridPainter::ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j) {
   const core::TWireCell& cell = field[i][j];
-  drawPicture(g, kSub * i, kSub * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
+  drawPicture(g, core::kSubCellPx * i, core::kSubCellPx * j, tile(core::tileRule(cell), core::tileAnalogOnly(cell)));
 }
 
 void GridPainter::ZeichneDebug(QPainter& g, const core::Project& p, int loop, int x, int y,
                                const core::ServerBlock& block) {
-  const std::optional<std::string> text = core::liveText(p, loop, x / kCell, y / kCell, block);
+  const std::optional<std::string> text = core::liveText(p, loop, x / core::kCellPx, y / core::kCellPx, block);
   if (!text) return;
   g.save();
   QFont font = g.font();
@@ -190,7 +213,7 @@ void GridPainter::ZeichneDebug(QPainter& g, const core::Project& p, int loop, in
   g.setFont(font);
   const QFontMetrics m = g.fontMetrics();
   const QString s = QString::fromStdString(*text);
-  const QRect box(x + 33, y, m.horizontalAdvance(s) + 3, m.height());
+  const QRect box(x + kLiveOffsetPx, y, m.horizontalAdvance(s) + 3, m.height());
   g.fillRect(box, QColor::fromRgb(kLiveBackground));
   g.setPen(QColor::fromRgb(kLiveText));
   g.drawText(box.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, s);
@@ -204,7 +227,8 @@ void GridPainter::drawTexts(QPainter& g, const core::Project& p, int loop) {
     if (t.key <= 0 || t.loop != loop) continue;
     const int offsets[3] = {2, 12, 22};
     for (int k = 0; k < 3; ++k)
-      if (!t.lines[k].empty()) drawTextAt(g, kCell * t.col, kCell * t.row + offsets[k], fromCp1252(t.lines[k]));
+      if (!t.lines[k].empty())
+        drawTextAt(g, core::cellPx(t.col), core::cellPx(t.row) + offsets[k], fromCp1252(t.lines[k]));
   }
 }
 

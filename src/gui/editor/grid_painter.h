@@ -5,6 +5,7 @@
 #include "core/wiring/wire_field.h"
 #include "gui/editor/bitmap_cache.h"
 
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -29,10 +30,6 @@ struct GridScene {
 // selection, connection tiles, live values and free texts, in that order.
 class GridPainter {
 public:
-  static constexpr int kImageSize = 525;
-  static constexpr int kCell = 35;
-  static constexpr int kSub = 7;
-
   explicit GridPainter(BitmapCache& cache);
 
   // The program folder (connection tiles) and the design folder (symbols).
@@ -47,7 +44,7 @@ public:
   void ZeichneErrRahmen(QPainter& g, int x, int y);
   void ZeichneSelRahmen(QPainter& g, int x, int y, int columns, int rows);
   void ZeichneVBind(QPainter& g, const core::WireField& field, int i, int j);
-  // The live value of the cell at pixel (x, y), drawn at (x + 33, y) on a
+  // The live value of the cell at pixel (x, y), drawn at (x + kLiveOffsetPx, y) on a
   // light box of its own so that it stays readable over lines and symbols.
   void ZeichneDebug(QPainter& g, const core::Project& p, int loop, int x, int y, const core::ServerBlock& block);
   void drawTexts(QPainter& g, const core::Project& p, int loop);
@@ -57,6 +54,9 @@ public:
   // might smooth them. 1 on the screen.
   void setImageMagnification(int k) { m_magnify = k < 1 ? 1 : k; }
 
+  // The live value stands this far right of its cell's left edge, beside
+  // the symbol's outputs.
+  static constexpr int kLiveOffsetPx = 33;
   // The look of the live values.
   static constexpr QRgb kLiveBackground = 0xFFFFF3B0;
   static constexpr QRgb kLiveText = 0xFF0A2A8C;
@@ -64,11 +64,22 @@ public:
   // A fresh white grid picture of the right size and format.
   static QImage newImage();
 
+  // The font of the module labels: the canvas font (7 points, for free
+  // texts and live values) in a smaller size, so that a constant's value
+  // such as "100.0" keeps a margin inside its symbol. `perPoint` is the
+  // size of a point of the 96 dpi picture on the device.
+  static constexpr double kLabelPoints = 6.0;
+  // Labels end before this column of the symbol: two columns clear of the
+  // side of its box.
+  static constexpr int kLabelEnd = 27;
+  static QFont labelFont(const QFont& canvas, double perPoint = 1.0);
+
 private:
   // The tile of a rule, analog or not, from a table filled on first use
   // (an image is implicitly shared, so a copy costs nothing).
   const QImage& tile(int rule, bool analogOnly);
   void drawTextAt(QPainter& g, int x, int y, const QString& text);
+  void drawLabel(QPainter& g, int x, int y, int end, const QString& text);
   void drawPicture(QPainter& g, int x, int y, const QImage& image);
 
   BitmapCache& m_cache;

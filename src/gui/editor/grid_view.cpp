@@ -1,16 +1,20 @@
 #include "gui/editor/grid_view.h"
 
+#include "core/editor/grid_geometry.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace veltra::gui {
 
-GridView::GridView(QWidget* parent) : QWidget(parent), m_image(525, 525, QImage::Format_RGB32) {
+GridView::GridView(QWidget* parent) : QWidget(parent), m_image(core::kGridPx, core::kGridPx, QImage::Format_RGB32) {
   m_image.fill(Qt::white);
-  setFixedSize(525, 525);
+  setFixedSize(core::kGridPx, core::kGridPx);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+QSize GridView::sizeHint() const { return {core::kGridPx, core::kGridPx}; }
 
 void GridView::setRubberBand(bool visible, QPoint from, QPoint to) {
   m_rubberVisible = visible;

@@ -18,7 +18,7 @@ public:
   const QImage& image() const { return m_image; }
   void setRubberBand(bool visible, QPoint from, QPoint to);
   bool rubberBandVisible() const { return m_rubberVisible; }
-  QSize sizeHint() const override { return {525, 525}; }
+  QSize sizeHint() const override;
 
 signals:
   void pointerMoved(int x, int y, bool leftButtonHeld);

@@ -5,12 +5,6 @@
 
 namespace veltra::gui {
 
-namespace {
-
-bool validConstant(int n) { return n >= 1 && n <= core::kConstants; }
-
-} // namespace
-
 ConstantDialog::ConstantDialog(QWidget* parent) : ModuleDialog(*formLayout('F'), parent) {
   connect(cbSignal(), &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!loading()) cbSignalChange(index);
@@ -22,21 +16,15 @@ QLineEdit* ConstantDialog::edConst() const { return findChild<QLineEdit*>(QStrin
 
 void ConstantDialog::cbSignalChange(int) {
   auto* signal = static_cast<SignalComboBinding*>(bindings()[0].get());
-  int n = signal->chosenNumber();
-  if (!validConstant(n)) n = 1;
   core::TCell& top = topCell();
-  top.setI32(0, n);
-  top.setF64(8, project().FWert[static_cast<std::size_t>(n)]);
+  top.setI32(0, signal->chosenNumber());
+  project().takeConstantValue(top);
   // The edit starts again from the new value: unchanged, it keeps it.
   bindings()[1]->load(context(), top);
 }
 
 void ConstantDialog::completeStore(core::TCell& copy) {
-  // A number outside 1..256 (only from a file) becomes constant 1.
-  if (!validConstant(copy.i32(0))) {
-    copy.setI32(0, 1);
-    copy.setF64(8, project().FWert[1]);
-  }
+  project().repairConstantNumber(copy);
   copy.text = *project().SignalDesc.at(core::SignalGroup::F, copy.i32(0));
 }
 

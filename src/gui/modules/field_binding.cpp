@@ -6,6 +6,7 @@
 #include "core/util/number_format.h"
 #include "core/util/number_parse.h"
 #include "gui/modules/signal_list_model.h"
+#include "gui/util/invalid_mark.h"
 #include "gui/util/qt_text.h"
 
 #include <QCheckBox>
@@ -24,20 +25,6 @@ namespace {
 QString generalText(double v) { return QString::fromStdString(core::formatGeneral(v)); }
 
 } // namespace
-
-void markInvalid(QLineEdit* edit, bool invalid) {
-  if (invalid == isMarkedInvalid(edit)) return;
-  edit->setProperty("invalid", invalid);
-  if (invalid) {
-    QPalette p = edit->palette();
-    p.setColor(QPalette::Base, QColor(255, 0, 0));
-    edit->setPalette(p);
-  } else {
-    edit->setPalette(QPalette()); // back to the inherited window colours
-  }
-}
-
-bool isMarkedInvalid(const QLineEdit* edit) { return edit->property("invalid").toBool(); }
 
 // ---------------------------------------------------------------- numbers
 

@@ -39,11 +39,6 @@ public:
   virtual QWidget* widget() const = 0;
 };
 
-// Red (255, 0, 0) background while `invalid`, the normal window colour
-// otherwise.
-void markInvalid(QLineEdit* edit, bool invalid);
-bool isMarkedInvalid(const QLineEdit* edit);
-
 // A numeric edit: an f64, an i32, or a W temperature (hundredths of a degree
 // in an f64, edited in degrees). Its live check colours it red while the
 // trimmed text is not a number of its kind or lies outside lo..hi.

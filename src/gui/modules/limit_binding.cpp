@@ -4,6 +4,7 @@
 #include "core/util/number_format.h"
 #include "core/util/number_parse.h"
 #include "gui/modules/signal_list_model.h"
+#include "gui/util/invalid_mark.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,8 +1,10 @@
 #include "gui/modules/module_dialog.h"
 
+#include "core/model/module_ops.h"
 #include "core/modules/catalogue.h"
 #include "core/util/error.h"
 #include "gui/modules/limit_binding.h"
+#include "gui/util/dialog_buttons.h"
 #include "gui/util/qt_text.h"
 
 #include <QCheckBox>
@@ -214,19 +216,9 @@ void ModuleDialog::build(const FormLayout& def) {
 
 void ModuleDialog::addButtons(QVBoxLayout* layout) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  auto* row = new QHBoxLayout;
-  row->addStretch();
-  m_btOk = new QPushButton(QStringLiteral("Ok"), this);
-  m_btOk->setObjectName(QStringLiteral("btOk"));
-  m_btOk->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("btCancel"));
-  row->addWidget(m_btOk);
-  row->addWidget(cancel);
   layout->addSpacing(6);
-  layout->addLayout(row);
+  m_btOk = addOkCancelRow(this, layout, QStringLiteral("Ok"));
   connect(m_btOk, &QPushButton::clicked, this, &ModuleDialog::btOkClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ModuleDialog::activate(core::Project& project, int loop, int col, int row, const QString& programDir) {
@@ -237,12 +229,8 @@ void ModuleDialog::activate(core::Project& project, int loop, int col, int row, 
   m_context.programDir = std::filesystem::path(programDir.toStdString());
   m_loop = loop;
   m_col = col;
-  int top = row;
   const core::ModuleType* type = core::moduleType(m_letter);
-  if (type != nullptr && type->height > 1)
-    while (top > 0 && project.cell(loop, col, top).part >= 2)
-      --top;
-  m_topRow = top;
+  m_topRow = type != nullptr && type->height > 1 ? core::topRowOf(project.cell(loop, col, row), row) : row;
   m_loading = true;
   FormActivate();
   m_loading = false;

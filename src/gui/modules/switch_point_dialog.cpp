@@ -1,5 +1,7 @@
 #include "gui/modules/switch_point_dialog.h"
 
+#include "gui/util/dialog_buttons.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -69,18 +71,8 @@ SwitchPointDialog::SwitchPointDialog(QWidget* parent) : QDialog(parent) {
   time->setColumnStretch(3, 1);
   layout->addLayout(time);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  m_btOk = new QPushButton(QStringLiteral("Ok"), this);
-  m_btOk->setObjectName(QStringLiteral("btOk"));
-  m_btOk->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("btCancel"));
-  buttons->addWidget(m_btOk);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
+  m_btOk = addOkCancelRow(this, layout, QStringLiteral("Ok"));
   connect(m_btOk, &QPushButton::clicked, this, &SwitchPointDialog::btOkClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QRadioButton* SwitchPointDialog::offButton() const { return qobject_cast<QRadioButton*>(m_onOff->button(0)); }

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "core/app/settings.h"
-#include "core/compiler/module_table.h"
-#include "core/model/project.h"
+#include "core/model/types.h"
 #include "core/online/measurement_recorder.h"
 #include "core/online/online_link.h"
 #include "core/online/shm_block.h"
 #include "core/util/clock.h"
 
 #include <QObject>
-#include <QString>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,43 +20,24 @@ class QWidget;
 namespace veltra::gui {
 
 class BitChangeDialog;
-class UiServices;
+class GraphWindow;
+class Session;
 class ValueChangeDialog;
 
-// What the online controller needs of the main window.
-class OnlineHost {
-public:
-  virtual ~OnlineHost() = default;
-  virtual core::Project& onlineProject() = 0;
-  virtual core::IniFile& onlineSettingsFile() = 0;
-  // ZeichneAlles of the current loop (with live values while online).
-  virtual void redrawOnline() = 0;
-  // The editor's OnlineMode; switching it on also chooses the data entry
-  // tool ('+', ToolButton35).
-  virtual void setEditorOnline(bool on) = 0;
-  // Runs a change of the project as one undoable step named `name`.
-  virtual void runEdit(const std::string& /*name*/, const std::function<void()>& edit) { edit(); }
-};
-
-// The main window's controls of the link.
-struct OnlineControls {
-  QPushButton* btDebug;
-  QPushButton* btDStop;
-  QPushButton* btnSUhr;
-  QPushButton* btMessen;
-  QPushButton* btMStop;
-  QLineEdit* edMesszeit;
-  QLabel* lbOnline; // says that the window shows the controller's values
-};
-
-// The buttons, ComTimer and the value dialogs around the core's link: each
-// handler turns a click or a tick into the link's call and shows what it
-// says. Block, clock and file dialogs are seams a test can replace.
+// The online link of the main window: the buttons "Debug" and "Stop"
+// (`btDebug`, `btDStop`), the interval `edMesszeit` under "Messwertupdate"
+// with "Messen" and "Stop" (`btMessen`, `btMStop`), "SUhr" (`btnSUhr`), the
+// label that says the window shows the controller's values, `ComTimer`, the
+// value and bit dialogs, and the "Graphik" menu entry. Each handler turns a
+// click or a tick into the core link's call and shows what it says. Block,
+// clock and folder dialog are seams a test can replace.
 class OnlineController : public QObject {
   Q_OBJECT
 public:
-  OnlineController(OnlineHost& host, UiServices& ui, core::ModuleTable& table, core::Settings& settings,
-                   const OnlineControls& controls, QWidget* window);
+  // Builds the controls into `parent` at their fixed places in the button
+  // row under the help panel, detached: "Debug" and "Messen" enabled, both
+  // "Stop" and "SUhr" disabled.
+  OnlineController(Session& session, QWidget* parent);
   ~OnlineController() override;
 
   // Another block (a name given with --block, or test blocks). Only before
@@ -77,6 +54,13 @@ public:
   void btnSUhrClick();
   void edMesszeitChange();
   void ComTimerTimer();
+  // "Graphik" → "Graphik": the measurement graph window, modal.
+  void GraphikClick();
+  // "Verlauf anzeigen" on the signal module at a cell of the current loop:
+  // the graph window with that signal's curve.
+  void VerlaufClick(int col, int row);
+  // Whether a cell belongs to a module whose signal has a curve.
+  static bool showsTrend(const core::TCell& cell);
 
   // The editor's data entry while online: "Wert ändern" or "Bit ändern".
   void onlineDataEntry(int loop, int col, int row);
@@ -89,18 +73,24 @@ public:
   QTimer* comTimer() const { return m_comTimer; }
   ValueChangeDialog* valueDialog() const { return m_form13; }
   BitChangeDialog* bitDialog() const { return m_form14; }
+  GraphWindow* graphWindow() const { return m_graphWindow; }
 
 private:
+  void buildControls(QWidget* parent);
   // Buttons, timer and the online label after every change of a mode.
   void applyState();
   void showStart(const core::LinkStart& start);
+  // edMesszeit shows `text` without running its change handler.
+  void setIntervalText(const std::string& text);
 
-  OnlineHost& m_host;
-  UiServices& m_ui;
-  core::ModuleTable& m_table;
-  core::Settings& m_settings;
-  OnlineControls m_controls;
-  QWidget* m_window;
+  Session& m_session;
+  QPushButton* m_btDebug = nullptr;
+  QPushButton* m_btDStop = nullptr;
+  QLineEdit* m_edMesszeit = nullptr;
+  QPushButton* m_btMessen = nullptr;
+  QPushButton* m_btMStop = nullptr;
+  QPushButton* m_btnSUhr = nullptr;
+  QLabel* m_lbOnline = nullptr;
   core::ShmAttacher m_shm;
   std::unique_ptr<core::OnlineLink> m_link;
   core::SystemClock m_systemClock;
@@ -108,6 +98,7 @@ private:
   QTimer* m_comTimer = nullptr;
   ValueChangeDialog* m_form13 = nullptr;
   BitChangeDialog* m_form14 = nullptr;
+  GraphWindow* m_graphWindow = nullptr;
   bool m_settingInterval = false; // the program itself writes edMesszeit
 };
 

@@ -2,7 +2,7 @@
 
 #include "core/util/number_format.h"
 #include "core/util/number_parse.h"
-#include "gui/modules/field_binding.h"
+#include "gui/util/invalid_mark.h"
 #include "gui/util/qt_text.h"
 
 #include <QLabel>

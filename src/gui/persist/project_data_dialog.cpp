@@ -32,6 +32,8 @@ ProjectDataDialog::ProjectDataDialog(QWidget* parent) : QDialog(parent) {
   edPLZ = field(this, "edPLZ", 5);
   edOrt = field(this, "edOrt", 40);
   auto* form = new QFormLayout;
+  // Room between the longest label ("Projektbezeichnung") and its field.
+  form->setHorizontalSpacing(16);
   form->addRow(QStringLiteral("Projektname"), edPName);
   form->addRow(QStringLiteral("Projektbezeichnung"), edPBez);
   form->addRow(QStringLiteral("Bearbeiter"), edBearbeiter);

@@ -88,7 +88,6 @@ SignalEditorDialog::SignalEditorDialog(QWidget* parent) : QDialog(parent) {
 void SignalEditorDialog::edit(core::Project& project) {
   m_project = &project;
   m_model->setProject(&project);
-  if (m_groupIndex < 0) m_grid->setEnabled(false);
   exec();
 }
 
@@ -96,7 +95,6 @@ void SignalEditorDialog::chooseGroup(int index) {
   if (index < 0 || index >= 8) return;
   m_groupIndex = index;
   if (QAbstractButton* b = m_groups->button(index)) b->setChecked(true);
-  m_grid->setEnabled(true);
   m_model->setGroup(kGroups[index]);
 }
 

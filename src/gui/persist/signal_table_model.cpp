@@ -19,21 +19,22 @@ void SignalTableModel::setGroup(core::SignalGroup group) {
 }
 
 int SignalTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || m_project == nullptr ? 0 : core::groupSize(m_group);
+  return parent.isValid() || m_project == nullptr || !m_group ? 0 : core::groupSize(*m_group);
 }
 
 int SignalTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
 
 QVariant SignalTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || m_project == nullptr || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+  if (!index.isValid() || m_project == nullptr || !m_group || (role != Qt::DisplayRole && role != Qt::EditRole))
+    return {};
   const int n = index.row() + 1;
   switch (index.column()) {
   case 0:
     return n;
   case 1:
-    return fromCp1252(m_project->SignalName.text(m_group, n));
+    return fromCp1252(m_project->SignalName.text(*m_group, n));
   case 2:
-    return fromCp1252(m_project->SignalDesc.text(m_group, n));
+    return fromCp1252(m_project->SignalDesc.text(*m_group, n));
   default:
     return {};
   }
@@ -52,8 +53,8 @@ Qt::ItemFlags SignalTableModel::flags(const QModelIndex& index) const {
 }
 
 bool SignalTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!index.isValid() || index.column() != 2 || role != Qt::EditRole || m_project == nullptr) return false;
-  core::TSignalText* t = m_project->SignalDesc.at(m_group, index.row() + 1);
+  if (!index.isValid() || index.column() != 2 || role != Qt::EditRole || m_project == nullptr || !m_group) return false;
+  core::TSignalText* t = m_project->SignalDesc.at(*m_group, index.row() + 1);
   if (t == nullptr) return false;
   const std::string text = toCp1252(value.toString().left(20));
   if (t->view() == text) return true;

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
+
 namespace veltra::gui {
 
 // One signal group of the project as a table "Nr." / "Signal" /
@@ -17,7 +19,8 @@ public:
 
   void setProject(core::Project* project);
   void setGroup(core::SignalGroup group);
-  core::SignalGroup group() const { return m_group; }
+  // No rows until a group is chosen.
+  const std::optional<core::SignalGroup>& group() const { return m_group; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,7 +31,7 @@ public:
 
 private:
   core::Project* m_project = nullptr;
-  core::SignalGroup m_group = core::SignalGroup::A;
+  std::optional<core::SignalGroup> m_group;
 };
 
 } // namespace veltra::gui

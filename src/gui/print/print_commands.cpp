@@ -57,7 +57,10 @@ std::unique_ptr<PrintJob> PrintCommands::newJob() {
 std::optional<core::Report> PrintCommands::layOut(PrintJob& job, const core::PrintOptions& options,
                                                   const QPrinter* printer) {
   try {
-    core::Report report = job.layOut(options, printer != nullptr ? printer->pageLayout() : PrintJob::defaultLayout());
+    // Without "alle" the window prints the loop the editor shows.
+    core::PrintOptions withLoop = options;
+    withLoop.loop = m_context.project().CurrentLoop;
+    core::Report report = job.layOut(withLoop, printer != nullptr ? printer->pageLayout() : PrintJob::defaultLayout());
     if (report.pages.empty()) {
       m_ui.showInfo(m_parent, QStringLiteral("Es gibt nichts zu drucken: die gewählten Abschnitte sind leer."));
       return std::nullopt;

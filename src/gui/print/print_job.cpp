@@ -1,7 +1,9 @@
 #include "gui/print/print_job.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/print/report_builder.h"
 #include "core/util/error.h"
+#include "core/util/system_error_text.h"
 #include "core/wiring/loop_wiring.h"
 #include "core/wiring/wiring.h"
 #include "gui/print/report_fonts.h"
@@ -14,6 +16,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 namespace veltra::gui {
@@ -53,9 +56,9 @@ void PrintJob::paintPicture(QPainter& g, const core::PagePicture& picture) {
   core::BildeWireArray(m_project, picture.loop, *m_field, *m_wiring);
   g.save();
   g.translate(picture.x, picture.y);
-  const qreal scale = static_cast<qreal>(picture.side) / GridPainter::kImageSize;
+  const qreal scale = static_cast<qreal>(picture.side) / core::kGridPx;
   g.scale(scale, scale);
-  g.setClipRect(0, 0, GridPainter::kImageSize, GridPainter::kImageSize);
+  g.setClipRect(0, 0, core::kGridPx, core::kGridPx);
   // Symbols and tiles grow as blocks of pixels; lines stay lines.
   g.setRenderHint(QPainter::SmoothPixmapTransform, false);
   // Device pixels per picture pixel decide how far symbols are enlarged
@@ -88,12 +91,23 @@ bool PrintJob::paint(QPainter& g, QPagedPaintDevice& device, const core::Report&
   return true;
 }
 
+namespace {
+
+// The system's reason in our German words, as the core gives it; Qt's own
+// text only when the failure left no error number.
+[[noreturn]] void throwCannotCreate(const QString& file, const QSaveFile& out) {
+  const int err = errno;
+  const QString reason = err != 0 ? fromUtf8(core::systemErrorText(err)) : out.errorString();
+  throw core::Error(toUtf8(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(file, reason)));
+}
+
+} // namespace
+
 bool PrintJob::writePdf(const QString& file, const core::Report& report, const QPageLayout& layout,
                         const Progress& progress) {
   QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly))
-    throw core::Error(
-        toUtf8(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(file, out.errorString())));
+  errno = 0;
+  if (!out.open(QIODevice::WriteOnly)) throwCannotCreate(file, out);
   bool done = false;
   {
     QPdfWriter pdf(&out);
@@ -112,9 +126,8 @@ bool PrintJob::writePdf(const QString& file, const core::Report& report, const Q
     g.end();
   }
   if (!done) return false; // the temporary file goes with `out`
-  if (!out.commit())
-    throw core::Error(
-        toUtf8(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(file, out.errorString())));
+  errno = 0;
+  if (!out.commit()) throwCannotCreate(file, out);
   return true;
 }
 

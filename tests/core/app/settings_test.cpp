@@ -71,8 +71,8 @@ TEST_F(SettingsTest, WritesGoToTheirKeysAndKeepTheRestOfTheFile) {
   EXPECT_EQ(readFileText(m_dir / "VTR.INI"),
             "; VELTRA\n[VERZEICHNISSE]\nProjekt=/n/p\nDesign=Gr\xFCn\r\nLibrary=/n/l\r\n"
             "Messdaten=/n/m\r\n[SETTINGS]\nDatenspeicher=4096\n"
-            "\r\n[TOOLTIPS]\r\nBeschreibung=true\r\nParameter=false\r\nQuerverweis=false\r\n"
-            "\r\n[GRAPHIK]\r\nTexte=false\r\n");
+            "[TOOLTIPS]\r\nBeschreibung=true\r\nParameter=false\r\nQuerverweis=false\r\n"
+            "[GRAPHIK]\r\nTexte=false\r\n");
 }
 
 TEST_F(SettingsTest, OrdnerListeListsSubfoldersSortedDepthFirstWithoutDotFolders) {

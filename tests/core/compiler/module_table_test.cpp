@@ -139,8 +139,7 @@ TEST_F(ModuleTableTest, UnconnectedPortGetsZeroEvenWhenAnEarlierRunFilledIt) {
   connect(*p, 2, true, 1, 0, 0, 2, 0);
   compile();
   ASSERT_TRUE(e.i32(24) == 101 && a.i32(24) == 101);
-  p->CurrentLoop = 2;
-  p->LoescheXA(1);
+  p->LoescheXA(2, 1);
   compile();
   EXPECT_TRUE(e.i32(24) == 0 && a.i32(24) == 0);
   EXPECT_TRUE(at(5132 + 12 + 24) == 0 && at(5132 + 44 + 12 + 24) == 0) << dump();

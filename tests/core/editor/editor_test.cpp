@@ -1,6 +1,7 @@
 #include "core/editor/editor.h"
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
+#include "core/persist/signal_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ public:
 class EditorTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    p->InitRKreise(VELTRA_PROGRAM_DIR);
+    p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     p->Modified = false;
   }
   // Moves the pointer to the middle of a cell (or to a given pixel in it).
@@ -61,7 +62,7 @@ protected:
   }
   TCell& cell(int col, int row) { return p->cell(p->CurrentLoop, col, row); }
   // The connect tool's state and whether the rubber band shows.
-  std::pair<int, bool> band() const { return {ed.wireState(), ed.rubberBandVisible()}; }
+  std::pair<WireState, bool> band() const { return {ed.wireState(), ed.rubberBandVisible()}; }
   // Rows of the first destinations of analog connections 1 and 2.
   std::pair<int, int> destRows() const { return {p->XWires[1][1].dest[0].row, p->XWires[1][2].dest[0].row}; }
   // Rows from..to of a column as text: letter and part, "." when empty.
@@ -107,15 +108,15 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
   clickAt(1, 2);
   pointAt(5, 2);
   clickAt(6, 2); // Q has a digital input only
-  EXPECT_EQ(ed.wireState(), kCancelPending);
+  EXPECT_EQ(ed.wireState(), WireState::CancelPending);
   pointAt(6, 2, 25);
-  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
+  EXPECT_EQ(band(), (std::pair<WireState, bool>{WireState::Idle, false}));
   EXPECT_TRUE(p->XWires[1][1].isFree());
   connect(1, 2, 3, 2);
   EXPECT_TRUE(cell(1, 2).XA == 1 && cell(3, 2).XE == 1 && p->XWires[1][1].dest[0].col == 3);
   connect(9, 2, 3, 2); // A's input is taken now
   EXPECT_TRUE(p->XWires[1][2].isFree());
-  EXPECT_EQ(p->GetNextXNr(), 2);
+  EXPECT_EQ(p->GetNextXNr(1), 2);
 }
 
 // The rubber band starts at the source's edge; an empty cell or a module
@@ -123,26 +124,26 @@ TEST_F(ConnectTest, WrongOrTakenInputCancelsAtTheNextMovement) {
 // Escape at once.
 TEST_F(ConnectTest, GesturesThatConnectNothing) {
   clickAt(9, 3); // the second row of B has no output
-  EXPECT_EQ(ed.wireState(), kIdle);
+  EXPECT_EQ(ed.wireState(), WireState::Idle);
   place('E', 12, 8);
   ed.toolButton('0');
   clickAt(1, 2);
-  EXPECT_EQ(ed.wireState(), kSourceChosen);
+  EXPECT_EQ(ed.wireState(), WireState::SourceChosen);
   pointAt(2, 4, 5, 6);
   EXPECT_EQ(std::vector<int>({ed.rubberStart().x, ed.rubberStart().y, ed.rubberEnd().x, ed.rubberEnd().y}),
             std::vector<int>({70, 88, 75, 146}));
   clickAt(12, 12);
-  EXPECT_EQ(ed.wireState(), kRubberBand);
+  EXPECT_EQ(ed.wireState(), WireState::RubberBand);
   clickAt(12, 8); // E has no inputs
-  EXPECT_EQ(band(), (std::pair<int, bool>{kRubberBand, true}));
+  EXPECT_EQ(band(), (std::pair<WireState, bool>{WireState::RubberBand, true}));
   ed.toolButton('0');
-  EXPECT_EQ(ed.wireState(), kCancelPending);
+  EXPECT_EQ(ed.wireState(), WireState::CancelPending);
   pointAt(11, 11);
-  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
+  EXPECT_EQ(band(), (std::pair<WireState, bool>{WireState::Idle, false}));
   clickAt(1, 2);
   pointAt(3, 3);
   ed.keyDown(EditorKey::Escape);
-  EXPECT_EQ(band(), (std::pair<int, bool>{kIdle, false}));
+  EXPECT_EQ(band(), (std::pair<WireState, bool>{WireState::Idle, false}));
 }
 
 // The cell half decides: the left half removes one input's end, the right
@@ -171,12 +172,12 @@ TEST_F(EditorTest, DragModuleFollowsThePointerAndItsConnectionEndsMoveOnce) {
   ASSERT_EQ(cell(5, 6).XE, 2);
   ed.toolButton('2');
   pointAt(5, 5, 17, 17, true); // press and start dragging
-  EXPECT_EQ(ed.wireState(), kDragging);
+  EXPECT_EQ(ed.wireState(), WireState::Dragging);
   pointAt(5, 6, 17, 17, true); // one row down
   EXPECT_EQ(column(5, 5, 7), ".B1B2");
   EXPECT_EQ(destRows(), std::pair(6, 7));
   pointAt(5, 7, 17, 17, false); // released: the last step still moves
-  EXPECT_EQ(ed.wireState(), kIdle);
+  EXPECT_EQ(ed.wireState(), WireState::Idle);
   EXPECT_EQ(column(5, 5, 8), "..B1B2");
   EXPECT_EQ(destRows(), std::pair(7, 8));
 }

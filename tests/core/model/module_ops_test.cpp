@@ -1,5 +1,6 @@
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
+#include "core/persist/signal_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ namespace {
 
 class ModuleOpsTest : public ::testing::Test {
 protected:
-  void SetUp() override { p->InitRKreise(VELTRA_PROGRAM_DIR); }
+  void SetUp() override { p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR)); }
   std::unique_ptr<Project> p = std::make_unique<Project>();
 
   TCell& created(char letter, int col, const char* text = nullptr) {
@@ -77,30 +78,31 @@ TEST_F(ModuleOpsTest, NewModulesKeepTheirTextExceptSignalConstantAndClockModules
   EXPECT_EQ(created('S', 9).text.str(), "Verwaltung");
 }
 
+// In loop 6, while the editor shows loop 1.
 TEST_F(ModuleOpsTest, DeletingByALowerCellRemovesTheWholeModuleAndItsConnections) {
-  p->CurrentLoop = 1;
-  ASSERT_TRUE(placeModule(*p, 1, 1, 1, 'E'));
-  ASSERT_TRUE(placeModule(*p, 1, 4, 0, 'R'));
-  ASSERT_TRUE(placeModule(*p, 1, 8, 0, 'A'));
-  ASSERT_TRUE(addDestination(*p, 1, true, 1, 1, 1, 4, 1)); // E -> R "Ist"
-  ASSERT_TRUE(addDestination(*p, 1, true, 2, 4, 0, 8, 0)); // R out -> A
-  deleteModule(*p, 4, 2);
+  ASSERT_TRUE(placeModule(*p, 6, 1, 1, 'E'));
+  ASSERT_TRUE(placeModule(*p, 6, 4, 0, 'R'));
+  ASSERT_TRUE(placeModule(*p, 6, 8, 0, 'A'));
+  ASSERT_TRUE(addDestination(*p, 6, true, 1, 1, 1, 4, 1)); // E -> R "Ist"
+  ASSERT_TRUE(addDestination(*p, 6, true, 2, 4, 0, 8, 0)); // R out -> A
+  deleteModule(*p, 6, 4, 2);
   for (int r = 0; r < 3; ++r)
-    EXPECT_TRUE(p->cell(1, 4, r).isEmpty());
-  EXPECT_TRUE(p->XWires[1][1].isFree() && p->XWires[1][2].isFree());
-  EXPECT_EQ(std::tuple(p->cell(1, 1, 1).XA, p->cell(1, 8, 0).XE), std::tuple(0, 0));
-  EXPECT_FALSE(p->cell(1, 1, 1).isEmpty());
+    EXPECT_TRUE(p->cell(6, 4, r).isEmpty());
+  EXPECT_TRUE(p->XWires[6][1].isFree() && p->XWires[6][2].isFree());
+  EXPECT_EQ(std::tuple(p->cell(6, 1, 1).XA, p->cell(6, 8, 0).XE), std::tuple(0, 0));
+  EXPECT_FALSE(p->cell(6, 1, 1).isEmpty());
 }
 
 TEST_F(ModuleOpsTest, DeletingAnEmptyCellOrADamagedModuleStaysInTheGrid) {
-  p->CurrentLoop = 1;
-  deleteModule(*p, 3, 3);
-  deleteModule(*p, -1, 20);
+  deleteModule(*p, 1, 3, 3);
+  deleteModule(*p, 1, -1, 20);
+  deleteModule(*p, 0, 3, 3);
+  deleteModule(*p, kLoops + 1, 3, 3);
   TCell& c = p->cell(1, 2, 13);
   c.letter = 'W';
   c.height = 200;
   c.part = 1;
-  deleteModule(*p, 2, 13);
+  deleteModule(*p, 1, 2, 13);
   EXPECT_TRUE(p->cell(1, 2, 13).isEmpty() && p->cell(1, 2, 14).isEmpty());
 }
 

@@ -90,11 +90,31 @@ INSTANTIATE_TEST_SUITE_P(
                   "[A]\r\nx=1\r\n; N\r\nno key\r\ny=2\nneu=4\r\n\r\n; B\r\n[B]\r\n"},
         WriteCase{"[A]\n; leer\n[B]\n", "A", "k", "v", "[A]\nk=v\r\n; leer\n[B]\n"},
         WriteCase{"[A]\nx=1", "A", "y", "2", "[A]\nx=1\r\ny=2\r\n"},
-        WriteCase{"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        // A new section follows the last line directly; blank lines already
+        // there stay, and a last line without line end is ended first.
+        WriteCase{"[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\nx=1\n", "B", "k", "v", "[A]\nx=1\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\rx=1\r", "B", "k", "v", "[A]\rx=1\r[B]\r\nk=v\r\n"},
         WriteCase{"[A]\r\nx=1\r\n\r\n", "B", "k", "v", "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"; nur Kommentar", "B", "k", "v", "; nur Kommentar\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"\r\n", "B", "k", "v", "\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\r\n", "B", "k", "v", "[A]\r\n[B]\r\nk=v\r\n"},
         WriteCase{"", "B", "k", "C:\\x \xE4=y", "[B]\r\nk=C:\\x \xE4=y\r\n"},
         WriteCase{"[A]\nk=1\n[A]\nj=2\n", "A", "j", "3", "[A]\nk=1\nj=3\r\n[A]\nj=2\n"}, // first of two sections
         WriteCase{"[A]\n;k=1\n", "A", "k", "2", "[A]\nk=2\r\n;k=1\n"}));                 // a comment is no key
+
+// The settings the program writes into a missing "VTR.INI", one section
+// after the other, make a file without blank lines, as Windows writes it.
+TEST(IniWriteNewFile, SectionsFollowEachOther) {
+  IniFile ini = IniFile::fromText("");
+  ini.writeString("VERZEICHNISSE", "Projekt", "VTRProjekte");
+  ini.writeString("TOOLTIPS", "Beschreibung", "false");
+  ini.writeString("VERZEICHNISSE", "Design", "Standard");
+  ini.writeString("GRAPHIK", "Texte", "true");
+  EXPECT_EQ(ini.text(), "[VERZEICHNISSE]\r\nProjekt=VTRProjekte\r\nDesign=Standard\r\n"
+                        "[TOOLTIPS]\r\nBeschreibung=false\r\n[GRAPHIK]\r\nTexte=true\r\n");
+}
 
 TEST(IniWriteRefuses, NamesAndValuesTheFileCannotHold) {
   IniFile ini = IniFile::fromText("[A]\nk=1\n");

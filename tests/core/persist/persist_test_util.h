@@ -4,6 +4,7 @@
 
 #include "core/model/project.h"
 #include "core/persist/byte_reader.h"
+#include "core/persist/signal_lists.h"
 #include "core/util/error.h"
 #include "core/util/file_io.h"
 
@@ -127,7 +128,7 @@ template <typename F> std::string errorText(F&& f) {
 
 inline std::unique_ptr<Project> newProject() {
   auto p = std::make_unique<Project>();
-  p->InitRKreise(VELTRA_PROGRAM_DIR);
+  p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
   p->Modified = false;
   return p;
 }

@@ -2,6 +2,9 @@
 
 #include "persist_test_util.h"
 
+#include <cctype>
+#include <random>
+
 namespace veltra::core::test {
 namespace {
 
@@ -52,16 +55,85 @@ Bytes loop1(const std::vector<CellAt>& cells, const std::vector<WireValues>& x =
 
 INSTANTIATE_TEST_SUITE_P(
     BadContent, VtrReaderRejects,
-    ::testing::Values(std::pair{vtrImage({{201, loopBody({})}}), "Ungültige Regelkreisnummer 201 in Datei x.vtr"},
-                      std::pair{loop1({{15, 0, {}}}), "Ungültige Zellposition (15, 0) in Datei x.vtr"},
-                      std::pair{loop1({{0, 15, {}}}), "Ungültige Zellposition (0, 15) in Datei x.vtr"},
-                      std::pair{withDescLength(-1), "Ungültige Beschreibungslänge -1 in Datei x.vtr"},
-                      std::pair{withDescLength(0x7FFFFFFF), "Stream-Lesefehler"},
-                      std::pair{loop1({{0, 0, {.xe = 101}}}), "Ungültige Verbindungsnummer 101 in Datei x.vtr"},
-                      std::pair{loop1({{0, 0, {.ya = -4}}}), "Ungültige Verbindungsnummer -4 in Datei x.vtr"},
-                      std::pair{loop1({}, {{7, 15, 0, {}}}), "Ungültige analoge Verbindung 7 in Datei x.vtr"},
-                      std::pair{loop1({}, {}, {{2, 0, 0, {{1, 1}, {3, 99}}}}),
-                                "Ungültige digitale Verbindung 2 in Datei x.vtr"}));
+    ::testing::Values(
+        std::pair{vtrImage({{1, loopBody({})}, {201, loopBody({})}}), "Ungültige Regelkreisnummer 201 in Datei x.vtr"},
+        std::pair{loop1({{15, 0, {}}}), "Ungültige Zellposition (15, 0) in Datei x.vtr"},
+        std::pair{loop1({{0, 15, {}}}), "Ungültige Zellposition (0, 15) in Datei x.vtr"},
+        std::pair{withDescLength(-1), "Ungültige Beschreibungslänge -1 in Datei x.vtr"},
+        std::pair{withDescLength(0x7FFFFFFF), "Stream-Lesefehler"},
+        std::pair{loop1({{0, 0, {.xe = 101}}}), "Ungültige Verbindungsnummer 101 in Datei x.vtr"},
+        std::pair{loop1({{0, 0, {.ya = -4}}}), "Ungültige Verbindungsnummer -4 in Datei x.vtr"},
+        std::pair{loop1({}, {{7, 15, 0, {}}}), "Ungültige analoge Verbindung 7 in Datei x.vtr"},
+        std::pair{loop1({}, {}, {{2, 0, 0, {{1, 1}, {3, 99}}}}), "Ungültige digitale Verbindung 2 in Datei x.vtr"}));
+
+// What files in the field look like, however little they hold, loads as
+// before; the first number after the version decides whether a file is a
+// project at all. Read whole and in pieces of one byte, so that looking
+// past the end mark works on both kinds of reader.
+struct PlausibilityCase {
+  const char* what;
+  Bytes file;
+  bool isProject;
+};
+
+class VtrPlausibility : public ::testing::TestWithParam<PlausibilityCase> {};
+
+TEST_P(VtrPlausibility, RefusesOnlyWhatIsPlainlyNotAProject) {
+  const PlausibilityCase& c = GetParam();
+  const std::string expected = c.isProject ? "kein Fehler" : "Die Datei x.vtr ist keine Projektdatei.";
+  EXPECT_EQ(errorOf(c.file), expected);
+  auto p = std::make_unique<Project>();
+  std::uint8_t buffer[1];
+  ByteReader in(inPieces(c.file), buffer, "x.vtr");
+  EXPECT_EQ(errorText([&] { readVtr(in, *p); }), expected);
+}
+
+Bytes with(Bytes b, const Bytes& more) {
+  b.insert(b.end(), more.begin(), more.end());
+  return b;
+}
+Bytes numbers(std::initializer_list<std::int32_t> values) {
+  ByteImage b;
+  for (std::int32_t v : values)
+    b.i32(v);
+  return b.bytes();
+}
+Bytes text(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, VtrPlausibility,
+    ::testing::Values(
+        PlausibilityCase{"empty project", vtrImage({}), true},
+        PlausibilityCase{"empty project, other version", numbers({7, -32767}), true},
+        PlausibilityCase{"empty project, other end mark", numbers({1, -1}), true},
+        PlausibilityCase{"empty project after zeros", numbers({1, 0, 0, -32767}), true},
+        PlausibilityCase{"only loop 1", vtrImage({{1, loopBody({{0, 0, {}}})}}), true},
+        PlausibilityCase{"only loop 200", vtrImage({{200, loopBody({})}}), true},
+        PlausibilityCase{"loop 1 after a zero", vtrImage({{0, {}}, {1, loopBody({})}}), true},
+        PlausibilityCase{"loop 1, bytes after the end mark", with(vtrImage({{1, loopBody({})}}), {0, 0, 0, 7}), true},
+        PlausibilityCase{"end mark, then a byte", with(vtrImage({}), {0}), false},
+        PlausibilityCase{"end mark after zeros, then a loop", with(numbers({1, 0, -32767}), vtrImage({})), false},
+        PlausibilityCase{"first loop 0x7FFFFFFF", numbers({1, 0x7FFFFFFF, -32767}), false},
+        PlausibilityCase{"first loop 201", vtrImage({{201, loopBody({})}}), false},
+        PlausibilityCase{"settings file", text("[VERZEICHNISSE]\r\nProjekt=VTRProjekte\r\n"), false},
+        PlausibilityCase{"picture", with(text("\x89PNG\r\n\x1a\n"), Bytes(40, 0)), false}),
+    [](const auto& info) {
+      std::string name;
+      for (char ch : std::string_view(info.param.what))
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+      return name;
+    });
+
+// A file of random bytes never loads as a project, whatever its length.
+TEST(VtrPlausibility, RandomBytesAreRefused) {
+  std::mt19937 random(9);
+  for (int n = 0; n < 400; ++n) {
+    Bytes b(8 + random() % 600);
+    for (auto& byte : b)
+      byte = static_cast<std::uint8_t>(random());
+    EXPECT_NE(errorOf(b), "kein Fehler") << n;
+  }
+}
 
 // A new file replaces every loop; a second record of a loop only
 // overwrites; cell entries come in any order and may name a cell twice.

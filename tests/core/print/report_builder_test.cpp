@@ -294,14 +294,14 @@ TEST_F(ReportTest, EveryLoopAfterTheFirstStartsANewPageAndTheFirstSharesTheSecti
     EXPECT_EQ(r.pages[static_cast<std::size_t>(k)].number, k + 1);
 }
 
-TEST_F(ReportTest, WithoutAllOnlyTheCurrentLoopAndNothingWhenItIsEmpty) {
+TEST_F(ReportTest, WithoutAllOnlyTheNamedLoopAndNothingWhenItIsEmpty) {
   put(*p, 2, 0, 0, 'R');
   put(*p, 5, 0, 0, 'G');
   PrintOptions o = only(false, true, false, false);
   o.allLoops = false;
-  p->CurrentLoop = 5;
+  o.loop = 5; // not the one the editor shows
   EXPECT_EQ(build(*p, o).printedLoops, std::vector<int>{5});
-  p->CurrentLoop = 3;
+  o.loop = 3;
   const Report r = build(*p, o);
   EXPECT_TRUE(r.printedLoops.empty());
   EXPECT_TRUE(r.pages.empty());

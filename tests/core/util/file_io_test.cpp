@@ -25,5 +25,24 @@ TEST(ReadFile, WholeFilesOfAnySizeButNoFolderOrMissingFile) {
   EXPECT_EQ(errorText([&] { readFileBytes(dir.path()); }).rfind("Datei " + dir.path().string() + " kann nicht", 0), 0u);
 }
 
+// The reason after the message comes from our own German table, whatever
+// the C library would say.
+TEST(FileErrors, EndWithTheGermanReason) {
+  TempDir dir;
+  writeBytes(dir / "datei", {1});
+  const std::string tooLong(300, 'x');
+  char piece[4];
+  const std::pair<std::string, std::string> cases[] = {
+      {errorText([&] { readFileBytes(dir / "fehlt.vtr"); }), "Die Datei oder der Ordner ist nicht vorhanden."},
+      {errorText([&] { FileReader(dir.path()).read(piece, 4); }), "Der Name bezeichnet einen Ordner, keine Datei."},
+      {errorText([&] { readFileBytes(dir / "datei" / "x.vtr"); }), "Ein Teil des Pfades ist kein Ordner."},
+      {errorText([&] { writeFileAtomic(dir / "fehlt" / "x.vtr", "v"); }),
+       "Die Datei oder der Ordner ist nicht vorhanden."},
+      {errorText([&] { writeFileAtomic(dir / tooLong, "v"); }), "Der Dateiname oder Pfad ist zu lang."},
+  };
+  for (const auto& [error, reason] : cases)
+    EXPECT_TRUE(error.ends_with(" werden. " + reason)) << error;
+}
+
 } // namespace
 } // namespace veltra::core::test

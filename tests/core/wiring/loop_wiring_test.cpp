@@ -110,6 +110,106 @@ TEST_P(LoopWiringTest, LinesOfTwoConnectionsCross) {
     EXPECT_TRUE(field.at(i, 17).left == 7 && field.at(i, 17).right == 7) << i;
 }
 
+// The layouts below follow by hand from the step costs (10 a step, 2 along
+// a line of the same connection, 5 more for a bend, 10 for a node reached
+// again while open), the estimate 10 x distance and the order of the open
+// list; other costs lay other lines.
+
+// E at (2, 3) starts at (15, 17); the first input (14, 27) lies left of G
+// (3, 5), below E. Every way down column 15, one step left and down column
+// 14 costs 110 + 3 bends; the search runs down column 15 while the estimate
+// holds and turns at its last free row, 24. The second input (19, 22) of G
+// (4, 4) is then cheapest along that line: 7 + 4 x 2 down to (15, 22),
+// 15 + 30 right, 60 in all, against 95 right along row 17 and down. Along
+// the line at the cost of a plain step, right-then-down would win.
+TEST_P(LoopWiringTest, BranchFollowsTheFirstLineWhereThatIsCheaper) {
+  place(2, 3, 'E');
+  place(3, 5, 'G');
+  place(4, 4, 'G');
+  connect(true, 1, 2, 3, 3, 5);
+  connect(true, 1, 2, 3, 4, 4);
+  rebuild();
+  EXPECT_EQ(summary.routed(), 2);
+  expected.at(15, 17) = {kWire, 1, 0, 1, 0};
+  setRect(expected, 15, 15, 18, 23, {kWire, 0, 0, 1, 1});
+  expected.at(15, 24) = {kWire, 1, 0, 0, 1};
+  expected.at(14, 24) = {kWire, 0, 1, 1, 0};
+  setRect(expected, 14, 14, 25, 26, {kWire, 0, 0, 1, 1});
+  expected.at(14, 27) = {kWire, 0, 1, 0, 1};
+  expected.at(15, 22).right = 1; // the branch
+  setRect(expected, 16, 19, 22, 22, {kWire, 1, 1, 0, 0});
+  EXPECT_TRUE(sameField(field, expected));
+}
+
+// G at (8, 3) starts at (45, 17); its first input (44, 22) lies left of G
+// (9, 4), which touches G (8, 3) at a corner. The one way of 22 steps with
+// three bends goes right along row 17, down column 50 and back along row 25.
+// The second input (49, 32) lies left of G (10, 6). Down column 50 the
+// search reaches (50, 25), where the line turns left: the step along it to
+// (49, 25) (f 119) is taken before the plain one down to (50, 26) (f 122);
+// from (49, 25) down, with a bend, (49, 26) gets g 64, f 124, so (50, 26)
+// comes first and reaches (49, 26) again for 62: the branch turns at row 26.
+// With a bend of 4 both would stand at 122 and the later, (49, 26) from
+// (49, 25), would win.
+TEST_P(LoopWiringTest, BranchPastACornerTakesTheNodeReachedAgainForLess) {
+  place(8, 3, 'G');
+  place(9, 4, 'G');
+  place(10, 6, 'G');
+  connect(true, 1, 8, 3, 9, 4);
+  connect(true, 1, 8, 3, 10, 6);
+  rebuild();
+  EXPECT_EQ(summary.routed(), 2);
+  setRect(expected, 45, 49, 17, 17, {kWire, 1, 1, 0, 0});
+  expected.at(50, 17) = {kWire, 1, 0, 1, 0};
+  setRect(expected, 50, 50, 18, 24, {kWire, 0, 0, 1, 1});
+  expected.at(50, 25) = {kWire, 1, 0, 1, 1}; // the branch goes on down
+  setRect(expected, 45, 49, 25, 25, {kWire, 1, 1, 0, 0});
+  expected.at(44, 25) = {kWire, 0, 1, 0, 1};
+  setRect(expected, 44, 44, 23, 24, {kWire, 0, 0, 1, 1});
+  expected.at(44, 22) = {kWire, 0, 1, 1, 0};
+  expected.at(50, 26) = {kWire, 1, 0, 0, 1};
+  expected.at(49, 26) = {kWire, 0, 1, 1, 0};
+  setRect(expected, 49, 49, 27, 31, {kWire, 0, 0, 1, 1});
+  expected.at(49, 32) = {kWire, 0, 1, 0, 1};
+  EXPECT_TRUE(sameField(field, expected));
+}
+
+// E at (7, 3) starts at (40, 17). The first input (14, 17), left of G (3,
+// 3), is reached by the one way of 32 steps with three bends: down to row
+// 20, along it, up column 14. The second input (24, 12), left of G (5, 2),
+// lies up and left. Before the search follows the line, whose corner (40,
+// 20) has f = 246 + bend cost (down 6 + bend, estimate 240), it spreads over
+// the free field above E; along row 15 under G (5, 2) the nodes, entered
+// with a fourth bend, have f = 230 + 4 x bend cost. With a bend of 5 (250
+// against 251) they come first, so (24, 15) is closed when the line has led
+// the branch up column 24: the branch goes up column 23 instead, reaches
+// (24, 14) again from (23, 14) for the flat 10 and (24, 13) again from
+// there. With a bend of 6 (254 against 252) the line comes first and the
+// branch runs straight up column 24.
+TEST_P(LoopWiringTest, SearchOverTheFreeFieldClosesTheBranchsWay) {
+  place(7, 3, 'E');
+  place(3, 3, 'G');
+  place(5, 2, 'G');
+  connect(true, 1, 7, 3, 3, 3);
+  connect(true, 1, 7, 3, 5, 2);
+  rebuild();
+  EXPECT_EQ(summary.routed(), 2);
+  expected.at(40, 17) = {kWire, 1, 0, 1, 0};
+  setRect(expected, 40, 40, 18, 19, {kWire, 0, 0, 1, 1});
+  expected.at(40, 20) = {kWire, 1, 0, 0, 1};
+  setRect(expected, 15, 39, 20, 20, {kWire, 1, 1, 0, 0});
+  expected.at(14, 20) = {kWire, 0, 1, 0, 1};
+  setRect(expected, 14, 14, 18, 19, {kWire, 0, 0, 1, 1});
+  expected.at(14, 17) = {kWire, 0, 1, 1, 0};
+  expected.at(23, 20).top = 1; // the branch
+  setRect(expected, 23, 23, 15, 19, {kWire, 0, 0, 1, 1});
+  expected.at(23, 14) = {kWire, 0, 1, 1, 0};
+  expected.at(24, 14) = {kWire, 1, 0, 0, 1};
+  expected.at(24, 13) = {kWire, 0, 0, 1, 1};
+  expected.at(24, 12) = {kWire, 0, 1, 1, 0};
+  EXPECT_TRUE(sameField(field, expected));
+}
+
 // Ends outside the grid (a damaged file) and inputs in column 0 are never
 // routed; a slot after free ones is; a doubled destination fails check 4.
 TEST_P(LoopWiringTest, DestinationSlotsAsAFileMayHoldThem) {

@@ -113,19 +113,19 @@ private slots:
   // The loop of the step is shown, with its description in the field.
   void undoShowsTheLoopOfTheStep() {
     h->place('R', 5, 2);
-    h->window().description()->setPlainText("Heizkreis");
+    h->window().loopFields().description()->setPlainText("Heizkreis");
     h->window().showLoop(9);
     undo()->trigger();
     QCOMPARE(h->project().CurrentLoop, 1);
-    QCOMPARE(h->window().edNum()->text(), QStringLiteral("1"));
-    QCOMPARE(h->window().description()->toPlainText(), QStringLiteral(" "));
+    QCOMPARE(h->window().loopFields().edNum()->text(), QStringLiteral("1"));
+    QCOMPARE(h->window().loopFields().description()->toPlainText(), QStringLiteral(" "));
     QCOMPARE(cell(5, 2).letter, 'R');
   }
 
   void savedStateAndNeuClearTheHistory() {
     const QString file = QDir(h->programDir().path()).filePath("p.vtr");
     h->place('R', 5, 2);
-    QVERIFY(h->window().saveProjectAs(file));
+    QVERIFY(h->window().projectCommands().saveProjectAs(file));
     QVERIFY(!h->project().Modified);
     h->place('A', 9, 2);
     QVERIFY(h->project().Modified);
@@ -135,12 +135,12 @@ private slots:
     QVERIFY(h->project().Modified);
     redo()->trigger();
     QVERIFY(!h->project().Modified);
-    QVERIFY(h->window().openProject(file));
+    QVERIFY(h->window().projectCommands().openProject(file));
     QVERIFY(!undo()->isEnabled() && !redo()->isEnabled());
     h->place('A', 9, 2);
     h->ui().answers = {false}; // "Regelkreise speichern?"
     WindowHarness::whenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }); // "Projektdaten"
-    h->window().Neu1Click();
+    h->window().projectCommands().Neu1Click();
     QVERIFY(!undo()->isEnabled());
     QVERIFY(!h->project().Modified);
   }
@@ -148,7 +148,7 @@ private slots:
   void compareListsTheDifferences() {
     const QString file = QDir(h->programDir().path()).filePath("alt.vtr");
     h->place('R', 5, 2);
-    QVERIFY(h->window().saveProjectAs(file));
+    QVERIFY(h->window().projectCommands().saveProjectAs(file));
     h->place('A', 9, 2);
     h->project().LoopSampleTime[1] = 30;
     QStringList shown;
@@ -159,7 +159,7 @@ private slots:
       static_cast<QDialog*>(modal)->accept();
     });
     h->ui().openNames = {file};
-    h->window().VergleichenClick();
+    h->window().projectCommands().VergleichenClick();
     QCOMPARE(title, QStringLiteral("Vergleich mit alt.vtr"));
     // From the chosen file to the open project.
     const QString aText = fromCp1252(h->project().SignalDesc.text(core::SignalGroup::A, 1));
@@ -167,7 +167,7 @@ private slots:
                                  "  Abtastzeit 10 → 30"}));
     // An unreadable file: the message, and no list.
     h->ui().openNames = {QDir(h->programDir().path()).filePath("fehlt.vtr")};
-    h->window().VergleichenClick();
+    h->window().projectCommands().VergleichenClick();
     QCOMPARE(h->ui().errors.size(), qsizetype{1});
   }
 };

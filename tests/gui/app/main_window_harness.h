@@ -5,9 +5,11 @@
 // questions and file dialogs, recorded module dialogs, and pointer and key
 // input sent to the window's own widgets.
 
+#include "core/editor/grid_geometry.h"
 #include "gui/app/main_window.h"
 #include "gui/app/ui_services.h"
 #include "gui/editor/grid_view.h"
+#include "gui/editor/loop_fields.h"
 #include "gui/modules/module_dialogs.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPrinter>
@@ -29,6 +33,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace veltra::gui::testing {
 
@@ -48,19 +53,23 @@ public:
   }
   void showError(QWidget*, const QString& message) override { errors << message; }
   void showInfo(QWidget*, const QString& message) override { infos << message; }
-  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+  QString openFileName(QWidget*, const QString&, const QString& dir, const QString&) override {
     ++openCalls;
+    openDirs << dir;
     return next(openNames);
   }
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&,
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString& proposed, const QString&,
                        const QString&) override {
     ++saveCalls;
+    saveProposals << proposed;
     return next(saveNames);
   }
   // A test has no printer: with `printerFile` set, the chosen "printer"
   // writes that PDF file; otherwise the dialog counts as cancelled.
   bool choosePrinter(QWidget*, QPrinter& printer) override {
     ++printerCalls;
+    if (printer.printRange() == QPrinter::PageRange)
+      printRanges << QString::number(printer.fromPage()) + "-" + QString::number(printer.toPage());
     if (printerFile.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerFile);
@@ -75,6 +84,15 @@ public:
     return next(folderNames);
   }
 
+  // The colour dialog: the next scripted colour, cancelled when none is left.
+  std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
+    ++colorCalls;
+    if (colors.empty()) return std::nullopt;
+    const QColor c = colors.front();
+    colors.pop_front();
+    return c;
+  }
+
   std::function<void(const QString& question)> onAsk; // runs before the answer
   // Runs in place of the preview window.
   std::function<void(QPrinter&, const std::function<void(QPrinter*)>&)> onPreview;
@@ -83,7 +101,11 @@ public:
   std::deque<bool> answers;
   std::deque<QString> openNames, saveNames, folderNames;
   QStringList questions, errors, infos, unscripted, folderRequests;
-  int openCalls = 0, saveCalls = 0;
+  int openCalls = 0, saveCalls = 0, colorCalls = 0;
+  std::deque<QColor> colors;
+  QStringList saveProposals; // the proposed names of the save dialogs
+  QStringList openDirs;      // where the open dialogs started
+  QStringList printRanges;   // page ranges preset for the printer dialog
 
 private:
   static QString next(std::deque<QString>& names) {
@@ -173,6 +195,20 @@ public:
   RecordingModuleDialogs& dialogs() { return m_dialogs; }
   const ProgramDirCopy& programDir() const { return m_programDir; }
   QWidget* grid() const { return m_window->gridView(); }
+  LoopFields& fields() const { return m_window->loopFields(); }
+
+  // Chooses a menu entry by its captions, as the engineer does. A disabled
+  // entry does nothing.
+  void menu(const QString& title, const QString& entry) {
+    for (QAction* top : m_window->menuBar()->actions())
+      if (top->menu() != nullptr && top->text() == title)
+        for (QAction* a : top->menu()->actions())
+          if (a->text() == entry) {
+            a->trigger();
+            return;
+          }
+    QFAIL(qPrintable("no menu entry " + title + " / " + entry));
+  }
 
   // Shows and activates the window (keys only reach the grid then).
   bool showActive() {
@@ -183,7 +219,7 @@ public:
 
   // Pointer over the grid in image pixels; `held` with the left button down.
   void move(int x, int y, bool held = false) { mouse(QEvent::MouseMove, x, y, held); }
-  void moveToCell(int col, int row, bool held = false) { move(35 * col + 17, 35 * row + 17, held); }
+  void moveToCell(int col, int row, bool held = false) { move(middle(col), middle(row), held); }
   void press(int x, int y) { mouse(QEvent::MouseButtonPress, x, y, true); }
   void release(int x, int y) { mouse(QEvent::MouseButtonRelease, x, y, false); }
   // Press and release at the pointer's place after moving there.
@@ -192,7 +228,7 @@ public:
     press(x, y);
     release(x, y);
   }
-  void clickCell(int col, int row) { click(35 * col + 17, 35 * row + 17); }
+  void clickCell(int col, int row) { click(middle(col), middle(row)); }
   void toolButton(char code) {
     QToolButton* b = m_window->toolButton(code);
     QVERIFY2(b != nullptr, "no tool button for this code");
@@ -207,13 +243,21 @@ public:
   void connect(int fromCol, int fromRow, int toCol, int toRow) {
     toolButton('0');
     clickCell(fromCol, fromRow);
-    move(35 * fromCol + 30, 35 * fromRow + 30);
+    move(core::cellPx(fromCol) + 30, core::cellPx(fromRow) + 30);
     clickCell(toCol, toRow);
-    move(35 * toCol + 30, 35 * toRow + 30);
+    move(core::cellPx(toCol) + 30, core::cellPx(toRow) + 30);
+  }
+  // An analog input E at column 1 wired to an analog output A at column 3.
+  void eToA(int row) {
+    place('E', 1, row);
+    place('A', 3, row);
+    connect(1, row, 3, row);
   }
   const core::TCell& cell(int col, int row) { return project().cell(project().CurrentLoop, col, row); }
+  // A file in a folder of the test's own (project files, libraries, tables).
+  QString file(const QString& name) const { return m_files.filePath(name); }
   // The mouse cursor itself (keys act only over the grid).
-  void cursorToCell(int col, int row) { setCursor(grid()->mapToGlobal(QPoint(35 * col + 17, 35 * row + 17))); }
+  void cursorToCell(int col, int row) { setCursor(grid()->mapToGlobal(QPoint(middle(col), middle(row)))); }
   void cursorAway() { setCursor(m_window->mapToGlobal(QPoint(m_window->width() - 5, m_window->height() - 5))); }
   void key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : m_window.get();
@@ -239,6 +283,8 @@ public:
   const QStringList& unexpectedModals() const { return m_unexpectedModals; }
 
 private:
+  // The middle pixel of a cell's column or row.
+  static int middle(int colOrRow) { return core::cellPx(colOrRow) + core::kCellPx / 2; }
   void mouse(QEvent::Type type, int x, int y, bool held) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent e(type, QPointF(x, y), grid()->mapToGlobal(QPointF(x, y)), button, held ? Qt::LeftButton : Qt::NoButton,
@@ -252,11 +298,31 @@ private:
 
   static inline int s_pendingModalHandlers = 0;
   ProgramDirCopy m_programDir;
+  QTemporaryDir m_files;
   ScriptedUi m_ui;
   RecordingModuleDialogs m_dialogs;
   std::unique_ptr<MainWindow> m_window;
   QTimer m_watchdog;
   QStringList m_unexpectedModals;
+};
+
+// The base of the window's test classes: a fresh window for every test
+// function; after it, no question without a scripted answer, no modal
+// dialog nobody handled and no message the test did not take.
+class WindowTestCase : public QObject {
+  Q_OBJECT
+
+protected:
+  std::unique_ptr<WindowHarness> h;
+
+protected slots:
+  void init() { h = std::make_unique<WindowHarness>(); }
+  void cleanup() {
+    QVERIFY2(h->ui().unscripted.isEmpty(), qPrintable(h->ui().unscripted.join(", ")));
+    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
+    QVERIFY2(h->ui().errors.isEmpty(), qPrintable(h->ui().errors.join(", ")));
+    h.reset();
+  }
 };
 
 } // namespace veltra::gui::testing

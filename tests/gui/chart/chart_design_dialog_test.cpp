@@ -5,7 +5,7 @@
 
 #include "gui/chart/chart_design_dialog.h"
 #include "gui/chart/xy_chart.h"
-#include "gui/modules/field_binding.h"
+#include "gui/util/invalid_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -125,6 +125,24 @@ private slots:
     }
   }
 
+  // Labels keep a margin inside their symbol's box (columns 1..29): a
+  // constant's "100.0" and a four-digit signal number end at column 26.
+  void labelsLeaveAMarginInTheirBox() {
+    place(2, 2, 'F');
+    p->cell(1, 2, 2).setI32(0, 256);
+    p->cell(1, 2, 2).setF64(8, 100.0);
+    place(5, 2, 'V');
+    p->cell(1, 5, 2).setI32(0, 9216);
+    const QImage img = draw();
+    const QImage f = file(kDesignDir + "/ModF.bmp"), v = file(kDesignDir + "/ModV.bmp");
+    const QRect value = differenceBounds(img, f, {70, 70}, QRect(70, 70 + 23, 35, 12));
+    const QRect number = differenceBounds(img, v, {175, 70}, QRect(175, 70, 35, 35));
+    QVERIFY2(value.left() <= 70 + 5 && value.right() >= 70 + 20 && value.right() <= 70 + 26,
+             qPrintable(QString("value %1..%2").arg(value.left() - 70).arg(value.right() - 70)));
+    QVERIFY2(number.left() <= 175 + 11 && number.right() <= 175 + 26,
+             qPrintable(QString("number %1..%2").arg(number.left() - 175).arg(number.right() - 175)));
+  }
+
   // Outline 105 x 70 from (70, 175) hatched with diagonals, nothing outside; one corner shows its cell.
   void theBlockSelectionIsHatchedBlue() {
     const QImage img = draw({.rangeState = 2, .rangeCol1 = 2, .rangeRow1 = 5, .rangeCol2 = 4, .rangeRow2 = 6});

@@ -51,7 +51,7 @@ private slots:
   // keeps it, "Del" and "Ok" remove it. The entry of the same cell in loop 5 is another one.
   void okAddsCancelKeepsDelRemoves() {
     h = std::make_unique<WindowHarness>();
-    h->window().edNum()->setText("3");
+    h->fields().edNum()->setText("3");
     h->project().TextList = {"Pumpe||=51207"};
     withDialog([](TextDialog* d) {
       QVERIFY(d->edText->text().isEmpty());
@@ -64,9 +64,9 @@ private slots:
     const QImage& img = h->window().gridView()->image();
     QVERIFY(hasInk(img, QRect(420, 247, 30, 9)) && hasInk(img, QRect(420, 257, 30, 9)) &&
             !hasInk(img, QRect(420, 268, 30, 8))); // two lines, no third
-    h->window().edNum()->setText("4");
+    h->fields().edNum()->setText("4");
     QVERIFY(!hasInk(h->window().gridView()->image(), QRect(420, 247, 30, 20)));
-    h->window().edNum()->setText("3");
+    h->fields().edNum()->setText("3");
     h->project().Modified = false;
     withDialog([](TextDialog* d) {
       QVERIFY(d->edText->text() == "Vor=lauf" && d->edText1->text() == "Heizkreis 2" && d->edText2->text().isEmpty());

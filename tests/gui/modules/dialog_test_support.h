@@ -2,10 +2,12 @@
 
 #include "core/model/module_ops.h"
 #include "core/model/project.h"
+#include "core/persist/signal_lists.h"
 #include "core/util/cp1252.h"
 #include "gui/modules/module_dialog.h"
 #include "gui/modules/module_dialog_set.h"
 #include "tests/gui/gui_test.h"
+#include "tests/gui/util/red_background.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,6 +23,8 @@
 
 namespace veltra::gui::test {
 
+using testing::redBackground;
+
 inline constexpr int kCol = 3;
 inline constexpr int kRow = 2;
 
@@ -29,7 +33,7 @@ inline constexpr int kRow = 2;
 class DialogBench {
 public:
   DialogBench() : project(std::make_unique<core::Project>()) {
-    project->InitRKreise(VELTRA_PROGRAM_DIR);
+    project->InitRKreise(core::readSignalDefaults(VELTRA_PROGRAM_DIR));
     for (int n = 1; n <= core::kSignals; ++n) {
       project->SignalDesc.at(core::SignalGroup::F, n)->assign("Konstante " + std::to_string(n));
       project->SignalDesc.at(core::SignalGroup::H, n)->assign("Hilf " + std::to_string(n));
@@ -112,7 +116,6 @@ inline void setFields(core::TCell& c, const QString& fields) {
   }
 }
 
-inline bool redBackground(const QLineEdit* edit) { return edit->palette().color(QPalette::Base) == QColor(255, 0, 0); }
 inline bool sameBytes(const core::TCell& a, const core::TCell& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 inline QString utf8(std::string_view cp1252) { return QString::fromStdString(core::cp1252ToUtf8(cp1252)); }
 inline QString textOf(const core::TCell& c) { return utf8(c.text.view()); }

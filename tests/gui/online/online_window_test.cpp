@@ -4,6 +4,7 @@
 #include "tests/gui/app/main_window_harness.h"
 #include "tests/gui/gui_test_registry.h"
 
+#include "core/editor/grid_geometry.h"
 #include "core/online/in_process_blocks.h"
 #include "core/util/file_io.h"
 #include "gui/app/edit_menu.h"
@@ -51,12 +52,16 @@ class OnlineWindowTest : public QObject {
   int liveBoxPixels(int col, int row) {
     const QImage& img = h->window().gridView()->image();
     int n = 0;
-    for (int x = 35 * col + 33; x < 35 * col + 70; ++x)
-      for (int y = 35 * row; y < 35 * row + 10; ++y)
+    const int left = core::cellPx(col) + GridPainter::kLiveOffsetPx, top = core::cellPx(row);
+    for (int x = left; x < left + 37; ++x)
+      for (int y = top; y < top + 10; ++y)
         n += img.pixel(x, y) == GridPainter::kLiveBackground ? 1 : 0;
     return n;
   }
-  QImage liveBox(int col, int row) { return h->window().gridView()->image().copy(35 * col + 33, 35 * row, 36, 12); }
+  QImage liveBox(int col, int row) {
+    return h->window().gridView()->image().copy(core::cellPx(col) + GridPainter::kLiveOffsetPx, core::cellPx(row), 36,
+                                                12);
+  }
 
 private slots:
   void init() {
@@ -284,7 +289,7 @@ private slots:
     click("btDebug");
     server.setAnalog(core::BlockArea::AnalogConnection, core::globalConnection(3, 7), 5.0);
     server.setAnalog(core::BlockArea::AnalogConnection, core::globalConnection(1, 7), 5.0);
-    h->window().edNum()->setText("3");
+    h->fields().edNum()->setText("3");
     QCOMPARE(server.analogConnection(3, 7), 0.0);
     QCOMPARE(server.analogConnection(1, 7), 5.0);
   }

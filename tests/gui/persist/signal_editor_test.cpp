@@ -5,10 +5,13 @@
 
 #include "gui/persist/signal_editor_dialog.h"
 #include "gui/persist/signal_table_model.h"
+#include "gui/util/qt_text.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 
@@ -30,18 +33,10 @@ void typeDescription(SignalEditorDialog* d, int group, int row, const QString& t
 
 } // namespace
 
-class SignalEditorTest : public QObject {
+class SignalEditorTest : public WindowTestCase {
   Q_OBJECT
 
-  std::unique_ptr<WindowHarness> h;
-
 private slots:
-  void init() { h = std::make_unique<WindowHarness>(); }
-  void cleanup() {
-    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
-    h.reset();
-  }
-
   // A description still being typed is kept when the window closes; group V
   // shows all its rows; an edit cut to 20 characters reaches the modules.
   void editedDescriptionsReachTheModel() {
@@ -52,7 +47,7 @@ private slots:
       QApplication::setActiveWindow(nullptr); // another application took the focus
       d->reject();
     });
-    h->window().SignaleditorClick();
+    h->menu("Dokumentation", "Editor");
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::A, 5), std::string("Vorlauf HK2"));
 
     h->toolButton('V');
@@ -67,11 +62,49 @@ private slots:
       rows = d->grid()->model()->rowCount();
       QTest::mouseClick(d->findChild<QPushButton*>("btOk"), Qt::LeftButton);
     });
-    h->window().SignaleditorClick();
+    h->menu("Dokumentation", "Editor");
     QCOMPARE(rows, 9216);
     QCOMPARE(h->project().SignalDesc.text(core::SignalGroup::V, 1), std::string("Aussentemperatur gem"));
     QCOMPARE(std::string(h->project().cell(1, 1, 3).text.view()), std::string("Aussentemperatur gem"));
     QVERIFY(h->project().Modified);
+  }
+
+  // Nothing is shown, nor checked, until a group is picked; the group
+  // picked stays for the next opening.
+  void showsNoGroupUntilOneIsPicked() {
+    struct Seen {
+      int rows = -1;
+      QAbstractButton* checked = nullptr;
+    };
+    auto look = [](SignalEditorDialog* d) {
+      auto* group = d->findChild<QRadioButton*>()->group();
+      return Seen{d->grid()->model()->rowCount(), group != nullptr ? group->checkedButton() : nullptr};
+    };
+    Seen first, second;
+    QString secondText;
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<SignalEditorDialog*>(w);
+      QVERIFY(d != nullptr);
+      first = look(d);
+      QCOMPARE(d->grid()->model()->data(d->grid()->model()->index(0, 2)), QVariant());
+      QTest::mouseClick(d->findChildren<QRadioButton*>().at(1), Qt::LeftButton); // "analoger Eingang"
+      d->accept();
+    });
+    h->menu("Dokumentation", "Editor");
+    WindowHarness::whenModal([&](QWidget* w) {
+      auto* d = qobject_cast<SignalEditorDialog*>(w);
+      QVERIFY(d != nullptr);
+      second = look(d);
+      secondText = d->grid()->model()->data(d->grid()->model()->index(0, 2)).toString();
+      d->accept();
+    });
+    h->menu("Dokumentation", "Editor");
+    QCOMPARE(first.rows, 0);
+    QVERIFY(first.checked == nullptr);
+    QCOMPARE(second.rows, 256);
+    QVERIFY(second.checked != nullptr);
+    QCOMPARE(second.checked->text(), QStringLiteral("analoger Eingang"));
+    QCOMPARE(secondText, fromCp1252(h->project().SignalDesc.text(core::SignalGroup::E, 1)));
   }
 };
 

@@ -1,22 +1,21 @@
-// The window passes tool buttons, grid pointer moves, keys and loop fields on to the editor.
+// The window passes tool buttons, pointer moves and clicks on the grid and
+// keys over it on to the editor.
 
-#include "main_window_harness.h"
+#include "tests/gui/app/main_window_harness.h"
 #include "tests/gui/gui_test_registry.h"
 
 #include "gui/editor/grid_view.h"
+#include "gui/editor/tool_bars.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
 namespace veltra::gui::testing {
 
-class MainWindowEditingTest : public QObject {
+class GridInputTest : public WindowTestCase {
   Q_OBJECT
-
-  std::unique_ptr<WindowHarness> h;
 
   const core::TCell& cell(int col, int row) { return h->cell(col, row); }
   void place(char tool, int col, int row) { h->place(tool, col, row); }
@@ -31,13 +30,6 @@ class MainWindowEditingTest : public QObject {
   }
 
 private slots:
-  void init() { h = std::make_unique<WindowHarness>(); }
-  void cleanup() {
-    QVERIFY2(h->ui().unscripted.isEmpty(), qPrintable(h->ui().unscripted.join(", ")));
-    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
-    h.reset();
-  }
-
   void toolButtonAndClickPlaceAModule() {
     h->toolButton('R');
     QVERIFY(h->window().toolButton('R')->isChecked() && !h->window().toolButton('E')->isChecked());
@@ -155,41 +147,21 @@ private slots:
     // Away from the grid a letter goes to the focused field and Delete clears nothing.
     h->project().LoopText[1] = "Kessel";
     h->cursorAway();
-    h->window().edZeit()->setFocus();
+    h->fields().edZeit()->setFocus();
     h->key(Qt::Key_Delete);
     h->key(Qt::Key_M);
     QVERIFY(cell(1, 2).letter == 'E' && h->project().LoopText[1] == "Kessel");
+    h->key(Qt::Key_Return); // the field took the letter
+    QCOMPARE(h->ui().errors, QStringList{"'10m' ist kein gültiger Integerwert"});
+    h->ui().errors.clear();
     h->cursorToCell(8, 8);
     h->key(Qt::Key_Delete);
     QVERIFY(h->project().loopIsEmpty(1) && h->window().libraryLoadAction()->isEnabled());
   }
-
-  void loopNumberFieldIsLenientAndMarksBadNumbers() {
-    h->project().LoopText[12] = "Heizkreis";
-    h->project().LoopSampleTime[12] = 60;
-    QLineEdit* ed = h->window().edNum();
-    auto* upDown = h->window().findChild<QSpinBox*>("UpDown1");
-    const auto type = [&](const char* text) {
-      ed->selectAll();
-      QTest::keyClicks(ed, text);
-    };
-    type("12abc");
-    QVERIFY(h->project().CurrentLoop == 12 && ed->styleSheet().isEmpty() && upDown->value() == 12);
-    QVERIFY(h->window().description()->toPlainText() == "Heizkreis" && h->window().edZeit()->text() == "60");
-    for (const char* bad : {"0", "201"}) {
-      type(bad);
-      QCOMPARE(h->project().CurrentLoop, 1);
-      QVERIFY2(ed->styleSheet().contains("255,0,0"), bad);
-    }
-    type("7");
-    QVERIFY(h->project().CurrentLoop == 7 && ed->styleSheet().isEmpty());
-    upDown->stepUp();
-    QVERIFY(h->project().CurrentLoop == 8 && ed->text() == "8");
-  }
 };
 
-VELTRA_GUI_TEST(MainWindowEditingTest);
+VELTRA_GUI_TEST(GridInputTest);
 
 } // namespace veltra::gui::testing
 
-#include "main_window_editing_test.moc"
+#include "grid_input_test.moc"

@@ -1,20 +1,19 @@
-// Files and project lifecycle through the main window's commands, with the
-// file dialogs answered by the UiServices seam.
+// "Neu", "Laden", "Speichern" and the question before the project is given
+// up, through the main window's menu, with the file dialogs answered by the
+// UiServices seam.
 
 #include "tests/gui/app/main_window_harness.h"
 #include "tests/gui/gui_test_registry.h"
 
-#include "core/compiler/duplicate_outputs.h"
-#include "gui/compiler/result_window.h"
 #include "gui/editor/grid_view.h"
+#include "gui/persist/project_commands.h"
 #include "gui/persist/project_data_dialog.h"
 
-#include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace veltra::gui::testing {
@@ -28,21 +27,14 @@ QByteArray bytesOf(const QString& path) {
 
 } // namespace
 
-class MainWindowFilesTest : public QObject {
+class ProjectCommandsTest : public WindowTestCase {
   Q_OBJECT
 
-  std::unique_ptr<WindowHarness> h;
-  std::unique_ptr<QTemporaryDir> files;
-
-  QString file(const QString& name) const { return files->filePath(name); }
+  QString file(const QString& name) const { return h->file(name); }
   const core::TCell& cell(int col, int row) { return h->cell(col, row); }
   void place(char tool, int col, int row) { h->place(tool, col, row); }
   void connect(int sc, int sr, int dc, int dr) { h->connect(sc, sr, dc, dr); }
-  void eToA(int row) {
-    place('E', 1, row);
-    place('A', 3, row);
-    connect(1, row, 3, row);
-  }
+  void eToA(int row) { h->eToA(row); }
   // Modules in rows 2 and 6 with analog and digital connections.
   void drawSomething() {
     const char tools[] = "ERAIXQ";
@@ -52,25 +44,14 @@ class MainWindowFilesTest : public QObject {
       connect(1, r, 3, r);
       connect(3, r, 5, r);
     }
-    h->window().description()->selectAll();
-    QTest::keyClicks(h->window().description(), "Heizkreis 1");
-    h->window().edNum()->setText("4");
+    h->fields().description()->selectAll();
+    QTest::keyClicks(h->fields().description(), "Heizkreis 1");
+    h->fields().edNum()->setText("4");
     place('F', 2, 9);
     h->project().TextList.push_back("Vorlauf||=40209");
   }
 
 private slots:
-  void init() {
-    h = std::make_unique<WindowHarness>();
-    files = std::make_unique<QTemporaryDir>();
-  }
-  void cleanup() {
-    QVERIFY2(h->ui().unscripted.isEmpty(), qPrintable(h->ui().unscripted.join(", ")));
-    QVERIFY2(h->unexpectedModals().isEmpty(), qPrintable(h->unexpectedModals().join(", ")));
-    QVERIFY2(h->ui().errors.isEmpty(), qPrintable(h->ui().errors.join(", ")));
-    h.reset();
-  }
-
   // "Neu" asks, saves on Yes and starts unnamed (asking nothing when
   // unchanged); loaded and saved again, the files are the same.
   void newSavesAndLoadGivesTheSameFiles() {
@@ -84,20 +65,20 @@ private slots:
         d->reject();
       }
     });
-    h->window().Neu1Click();
+    h->menu("Datei", "Neu");
     QCOMPARE(date, QString("01.04.2009"));
     QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt"));
     QVERIFY(h->project().loopIsEmpty(4) && h->project().TextList.empty() && !h->project().Modified);
     WindowHarness::whenModal([](QWidget* w) { w->close(); });
-    h->window().Neu1Click();
+    h->menu("Datei", "Neu");
     QCOMPARE(h->ui().questions, QStringList{"Regelkreise speichern?"});
 
     h->ui().openNames = {file("anlage.vtr")};
-    h->window().LadenNeuClick();
+    h->menu("Datei", "Laden");
     QCOMPARE(h->window().windowTitle(), QString("VELTRA   anlage.vtr"));
     QCOMPARE(h->editor().wireField()[12][12].state, core::kWire); // routed again from the connections
     h->ui().saveNames = {file("kopie.vtr")};
-    h->window().SpeichernNeuClick();
+    h->menu("Datei", "Speichern");
     QVERIFY(!h->project().Modified);
     for (const char* ext : {".vtr", ".desc", ".uhr", ".txl"})
       QCOMPARE(bytesOf(file(QString("kopie") + ext)), bytesOf(file(QString("anlage") + ext)));
@@ -105,21 +86,22 @@ private slots:
 
   void cancelledOrFailedLoadKeepsTheOpenProject() {
     drawSomething();
-    h->window().SpeichernNeuClick(); // no name: cancelled
+    h->menu("Datei", "Speichern"); // no name: cancelled
     QVERIFY(h->project().Modified);
     QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt"));
-    h->ui().answers = {false};   // "Regelkreise speichern?"
-    h->window().LadenNeuClick(); // no name: cancelled
+    h->ui().answers = {false}; // "Regelkreise speichern?"
+    h->menu("Datei", "Laden"); // no name: cancelled
     QCOMPARE(h->ui().questions, QStringList{"Regelkreise speichern?"});
     QFile bad(file("kaputt.vtr"));
     QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("VELTRA? no", 10) == 10);
     bad.close();
     h->ui().answers = {false};
     h->ui().openNames = {file("kaputt.vtr")};
-    h->window().LadenNeuClick();
-    QCOMPARE(h->ui().errors.size(), 1);
+    h->menu("Datei", "Laden");
+    QCOMPARE(h->ui().errors, QStringList{"Die Datei kaputt.vtr ist keine Projektdatei."});
     h->ui().errors.clear();
     QCOMPARE(cell(2, 9).letter, 'F');
+    QCOMPARE(h->window().windowTitle(), QString("VELTRA   Unbekannt"));
   }
 
   // "Ende" with No saves nothing; closing the window with Yes saves; each asks once.
@@ -134,7 +116,7 @@ private slots:
         h->ui().saveNames = {file("ende.vtr")};
         h->window().close();
       } else {
-        h->window().EndeClick();
+        h->menu("Datei", "Ende");
       }
       QCOMPARE(h->ui().questions, QStringList{"Regelkreise speichern?"});
       QCOMPARE(QFile::exists(file("ende.vtr")), yes);
@@ -142,48 +124,55 @@ private slots:
     }
   }
 
-  void libraryLoadOnlyIntoAnEmptyLoop() {
+  // A save that was cancelled or failed answers "Regelkreise speichern?"
+  // in vain: the project and Modified stay, and "Neu", "Laden", "Ende" or
+  // closing the window stop there, each time they are tried.
+  void unsavedChangesSurviveASaveThatDidNotHappen() {
+    QVERIFY(h->showActive());
+    h->cursorAway();
     eToA(2);
-    QVERIFY(!h->window().libraryLoadAction()->isEnabled());
-    h->ui().saveNames = {file("regler.rkl")};
-    h->window().Libraryspeichern1Click();
-    h->window().Libraryladen1Click(); // the command itself refuses, with a message
-    QCOMPARE(h->ui().infos.size(), 1);
-    QVERIFY(h->ui().infos[0].contains("Regelkreis 1"));
-    QCOMPARE(h->ui().openCalls, 0);
-    h->window().edNum()->setText("2");
-    QVERIFY(h->window().libraryLoadAction()->isEnabled());
-    h->ui().openNames = {file("regler.rkl")};
-    h->window().Libraryladen1Click();
-    QCOMPARE(cell(3, 2).XE, 1);
-    QCOMPARE(h->project().XWires[2][1].dest[0].col, 3);
-    QVERIFY(!h->window().libraryLoadAction()->isEnabled() && h->project().Modified);
+    int asked = 0;
+    for (const char* action : {"Neu", "Laden", "Ende", "Schliessen"})
+      for (bool cancelled : {true, false}) {
+        const QString step = QString(action) + (cancelled ? " abgebrochen" : " fehlgeschlagen");
+        h->ui().answers = {true};
+        if (!cancelled) h->ui().saveNames = {file("fehlt/anlage.vtr")}; // a folder that is not there
+        if (QString(action) == "Schliessen")
+          QVERIFY2(!h->window().close(), qPrintable(step));
+        else
+          h->menu("Datei", action);
+        ++asked;
+        QVERIFY2(h->ui().questions.size() == asked && h->ui().saveCalls == asked, qPrintable(step));
+        QVERIFY2(h->ui().errors.size() == (cancelled ? 0 : 1), qPrintable(step));
+        if (!cancelled) QVERIFY2(h->ui().errors[0].contains("kann nicht erstellt werden"), qPrintable(step));
+        h->ui().errors.clear();
+        QVERIFY2(h->project().Modified && cell(3, 2).XE == 1 && h->project().XWires[1][1].dest[0].col == 3,
+                 qPrintable(step));
+        QVERIFY2(h->ui().openCalls == 0 && h->window().isVisible(), qPrintable(step)); // nothing went on
+      }
   }
 
-  void tableShowsDuplicateOutputsOrAsksForTheFile() {
+  // "Neu" reads the signal name files before it asks or resets anything:
+  // without one it stops with the file's message and the project as it was.
+  void newStopsWhenASignalListCannotBeRead() {
     eToA(2);
-    h->ui().saveNames = {file("anlage.mtb")};
-    h->window().Tabelle1Click();
-    QVERIFY(QFile::exists(file("anlage.mtb")));
-    h->ui().infos.clear();
-    eToA(6);
-    QStringList lines;
-    WindowHarness::whenModal([&](QWidget* w) {
-      if (auto* r = qobject_cast<ResultWindow*>(w)) lines = r->lines();
-      qobject_cast<QDialog*>(w)->accept();
-    });
-    h->window().Tabelle1Click();
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines[0].startsWith("Regelkreis: 1 Zeile: 7 Spalte: 4  "), qPrintable(lines[0]));
-    QCOMPARE(cell(3, 6).error, core::kErrorDuplicateOutput);
-    QCOMPARE(cell(3, 2).error, 0);
-    QCOMPARE(h->ui().saveCalls, 1);                                                    // no second table written
-    QCOMPARE(h->window().gridView()->image().pixelColor(105, 225), QColor(255, 0, 0)); // its red frame
+    h->project().TextList.push_back("Vorlauf||=10202");
+    h->ui().saveNames = {file("anlage.vtr")};
+    h->menu("Datei", "Speichern");
+    place('A', 3, 5); // changed again after saving
+    QVERIFY(QFile::remove(QDir(h->programDir().path()).filePath("QSignale.txt")));
+    h->menu("Datei", "Neu");
+    QCOMPARE(h->ui().errors.size(), 1);
+    QVERIFY2(h->ui().errors[0].contains("QSignale.txt"), qPrintable(h->ui().errors[0]));
+    h->ui().errors.clear();
+    QVERIFY(h->ui().questions.isEmpty());
+    QVERIFY(h->project().Modified && cell(3, 2).XE == 1 && cell(3, 5).letter == 'A');
+    QVERIFY(h->project().TextList.size() == 1 && h->window().windowTitle() == "VELTRA   anlage.vtr");
   }
 };
 
-VELTRA_GUI_TEST(MainWindowFilesTest);
+VELTRA_GUI_TEST(ProjectCommandsTest);
 
 } // namespace veltra::gui::testing
 
-#include "main_window_files_test.moc"
+#include "project_commands_test.moc"

@@ -32,8 +32,15 @@ INSTANTIATE_TEST_SUITE_P(
                       TileCase{0, 130, 0, 130, 11, "v4.bmp"}, TileCase{0, 130, 130, 0, 12, "v6.bmp"},
                       TileCase{130, 140, 140, 130, 13, "V13.bmp"}, TileCase{130, 140, 130, 140, 14, "V14.bmp"},
                       TileCase{130, 0, 0, 0, 15, "v0.bmp"},
-                      // Horizontal run with an unrelated top and no bottom: not produced by the router.
-                      TileCase{130, 130, 0, 140, 15, "v0.bmp"},
+                      // Each zero side a rule asks for, held by another connection, ends in rule 15
+                      // (combinations the router does not produce): rules 5 and 8 ...
+                      TileCase{130, 130, 0, 140, 15, "v0.bmp"}, TileCase{130, 130, 140, 0, 15, "v0.bmp"},
+                      TileCase{140, 0, 130, 130, 15, "v0.bmp"}, TileCase{0, 140, 130, 130, 15, "v0.bmp"},
+                      // ... and the four corners 9 .. 12.
+                      TileCase{130, 0, 140, 130, 15, "v0.bmp"}, TileCase{130, 140, 0, 130, 15, "v0.bmp"},
+                      TileCase{130, 0, 130, 140, 15, "v0.bmp"}, TileCase{130, 140, 130, 0, 15, "v0.bmp"},
+                      TileCase{0, 130, 140, 130, 15, "v0.bmp"}, TileCase{140, 130, 0, 130, 15, "v0.bmp"},
+                      TileCase{0, 130, 130, 140, 15, "v0.bmp"}, TileCase{140, 130, 130, 0, 15, "v0.bmp"},
                       // Analog only: prefix "r"; one digital side removes it.
                       TileCase{5, 5, 7, 7, 4, "rv12.bmp"}, TileCase{5, 5, 130, 130, 4, "v12.bmp"},
                       TileCase{5, 0, 0, 5, 9, "rv3.bmp"}, TileCase{127, 9, 9, 127, 13, "rV13.bmp"},
