@@ -58,7 +58,7 @@ void edit(Project& p, EditHistory& h, EditKind kind) {
   case kBlockDelete: // a whole dense loop
     for (int c = 0; c < kCols; ++c)
       for (int r = 0; r < kRows; ++r)
-        if (p.cell(1, c, r).part == 1 && !p.cell(1, c, r).isEmpty()) deleteModule(p, c, r);
+        if (p.cell(1, c, r).part == 1 && !p.cell(1, c, r).isEmpty()) deleteModule(p, 1, c, r);
     break;
   }
 }

@@ -1,5 +1,6 @@
 #include "core/model/module_ops.h"
 #include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/vtp_writer.h"
 #include "core/util/cp1252.h"
 #include "core/util/file_io.h"
@@ -26,7 +27,7 @@ protected:
           ("veltra_diff_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    p->InitRKreise(VELTRA_PROGRAM_DIR);
+    p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     ASSERT_TRUE(placeModule(*p, 4, 5, 2, 'R'));
     createModuleDefaults(*p, p->cell(4, 5, 2));
   }

@@ -119,8 +119,7 @@ bool ProjectCommands::compareWith(const QString& vtrPath) {
     // The other file on its own, as veltra-cli diff reads it: tables its
     // set lacks stay empty instead of taking the open project's.
     const auto empty = std::make_unique<core::Project>();
-    const core::LoadedProject other =
-        core::loadProject(*empty, m_session.settings().ProgramDir, vtrPath.toStdString());
+    const core::LoadedProject other = core::loadProject(*empty, m_session.settings().ProgramDir, vtrPath.toStdString());
     diffs = core::compareProjects(*other.project, m_session.project());
   });
   if (!read) return false;

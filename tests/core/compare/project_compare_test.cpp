@@ -2,6 +2,7 @@
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/modules/catalogue.h"
+#include "core/persist/signal_lists.h"
 #include "core/util/cp1252.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ using Kind = ProjectDifference::Kind;
 class CompareTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    a->InitRKreise(VELTRA_PROGRAM_DIR);
+    a->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     ASSERT_TRUE(placeModule(*a, 3, 1, 2, 'E'));
     ASSERT_TRUE(placeModule(*a, 3, 5, 2, 'R'));
     ASSERT_TRUE(placeModule(*a, 3, 9, 2, 'A'));
@@ -89,8 +90,7 @@ const DiffCase kDiffCases[] = {
     // taking one destination away is.
     {"ConnectionRemoved",
      [](Project& p) {
-       p.CurrentLoop = 3;
-       p.LoescheXA(1);
+       p.LoescheXA(3, 1);
        addDestination(p, 3, true, 7, 1, 2, 5, 2);
      },
      Kind::ConnectionRemoved, 3, "Verbindung analog von E (2, 3) nach G (6, 9) entfernt"},
@@ -122,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DiffKindTest, ::testing::ValuesIn(kDiffCases),
 
 // A removed module takes its connection ends with it; both are listed.
 TEST_F(CompareTest, RemovedModuleAndItsConnection) {
-  b->CurrentLoop = 3;
-  deleteModule(*b, 5, 8);
+  deleteModule(*b, 3, 5, 8);
   auto d = diff();
   ASSERT_EQ(d.size(), 2u) << formatDifferences(d);
   EXPECT_EQ(d[0].text, "Modul G (6, 9) entfernt: \"Begrenzung\"");

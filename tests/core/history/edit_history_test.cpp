@@ -7,6 +7,7 @@
 #include "core/persist/desc_writer.h"
 #include "core/persist/library_file.h"
 #include "core/persist/project_file_set.h"
+#include "core/persist/signal_lists.h"
 #include "core/persist/txl_writer.h"
 #include "core/persist/uhr_writer.h"
 #include "core/persist/vtp_writer.h"
@@ -64,7 +65,7 @@ public:
 class HistoryTest : public ::testing::Test {
 public:
   void SetUp() override {
-    p->InitRKreise(VELTRA_PROGRAM_DIR);
+    p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     // A loaded project: some modules and connections in loops 1 and 2.
     ed.setHistory(&history);
     place('E', 1, 2);
