@@ -17,13 +17,12 @@ void ControllerFeeder::update(core::ServerBlock& block, const SimulationTime& t)
   }
   while (m_sim->second() <= due)
     m_sim->step(block);
+  m_takenOver = m_sim->takenOver();
 }
 
 std::string ControllerFeeder::status(const core::ServerBlock&) const {
   const long long s = m_sim ? m_sim->second() : 0;
   return "Steuerung: " + std::to_string(m_loops) + " Regelkreise, " + std::to_string(s) + " s simuliert";
 }
-
-const std::vector<std::string>& ControllerFeeder::takenOver() const { return m_sim ? m_sim->takenOver() : m_none; }
 
 } // namespace veltra::comsim

@@ -20,7 +20,7 @@ public:
 
   void update(core::ServerBlock& block, const SimulationTime& t) override;
   std::string status(const core::ServerBlock& block) const override;
-  const std::vector<std::string>& takenOver() const override;
+  const std::vector<std::string>& takenOver() const override { return m_takenOver; }
 
 private:
   core::ExecutableTable m_table;
@@ -28,7 +28,7 @@ private:
   std::uint64_t m_seed;
   std::size_t m_loops;
   std::unique_ptr<core::PlantSimulation> m_sim; // from the first update, which fixes the start
-  std::vector<std::string> m_none;
+  std::vector<std::string> m_takenOver;         // after the last update
 };
 
 } // namespace veltra::comsim

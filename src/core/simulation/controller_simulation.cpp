@@ -41,7 +41,7 @@ void ControllerSimulation::runLoop(const ExecLoop& loop, ServerBlock& block, con
         m.workSize > 0 && static_cast<std::size_t>(m.workOffset) + m.workSize <= m_work.size()
             ? std::span<std::uint8_t>(m_work).subspan(static_cast<std::size_t>(m.workOffset), m.workSize)
             : std::span<std::uint8_t>();
-    ModuleContext c{block, WorkArea(work), loop.sampleTime, m_table.programs, now};
+    ModuleContext c{block, m_outputs, WorkArea(work), loop.sampleTime, m_table.programs, now};
     executeModule(m, c);
   }
 }

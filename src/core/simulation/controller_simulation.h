@@ -2,6 +2,7 @@
 
 #include "core/online/server_block.h"
 #include "core/simulation/executable_table.h"
+#include "core/simulation/owned_slots.h"
 #include "core/util/clock.h"
 
 #include <array>
@@ -29,6 +30,9 @@ public:
   void step(ServerBlock& block, long long second, const LocalDateTime& now);
 
   const ExecutableTable& table() const { return m_table; }
+  // Outputs the tool took over ("Q3"): their modules no longer write them,
+  // as an output switched to hand keeps its value.
+  const std::vector<std::string>& takenOver() const { return m_outputs.takenOver(); }
   std::span<const std::uint8_t> workMemory() const { return m_work; }
 
 private:
@@ -37,6 +41,7 @@ private:
 
   ExecutableTable m_table;
   std::vector<std::uint8_t> m_work;
+  OwnedSlots m_outputs;
   // What each program switched to at the last update: an output is written
   // only when its program switches, so a "Bit ändern" on S holds until the
   // next switching point, as on a time switch set by hand.

@@ -3,6 +3,7 @@
 #include "core/model/project.h"
 #include "core/online/server_block.h"
 #include "core/simulation/executable_table.h"
+#include "core/simulation/owned_slots.h"
 #include "core/util/clock.h"
 
 #include <cstdint>
@@ -36,6 +37,7 @@ private:
 // the controller's clock.
 struct ModuleContext {
   ServerBlock& block;
+  OwnedSlots& outputs; // A, H, M, Q: a slot the tool wrote stays the tool's
   WorkArea work;
   int dt; // seconds, the loop's sample time
   const SwitchProgramTable& programs;
@@ -47,6 +49,8 @@ struct ModuleContext {
   bool bit(std::int32_t g) const { return block.bit(BlockArea::DigitalConnection, g).value_or(false); }
   void setAnalog(std::int32_t g, double v) const { block.setAnalog(BlockArea::AnalogConnection, g, v); }
   void setBit(std::int32_t g, bool on) const { block.setBit(BlockArea::DigitalConnection, g, on); }
+  void setSignal(BlockArea area, std::int32_t n, double v) const { outputs.writeAnalog(block, area, n, v); }
+  void setSignalBit(BlockArea area, std::int32_t n, bool on) const { outputs.writeBit(block, area, n, on); }
   double signal(BlockArea area, long long n) const { return block.analog(area, n).value_or(0.0); }
   bool signalBit(BlockArea area, long long n) const { return block.bit(area, n).value_or(false); }
   long long dtMs() const { return static_cast<long long>(dt) * 1000; }

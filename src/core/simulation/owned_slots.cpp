@@ -14,6 +14,14 @@ char letterOf(BlockArea a) {
     return 'I';
   case BlockArea::S:
     return 'S';
+  case BlockArea::A:
+    return 'A';
+  case BlockArea::H:
+    return 'H';
+  case BlockArea::M:
+    return 'M';
+  case BlockArea::Q:
+    return 'Q';
   default:
     return '?';
   }

@@ -9,6 +9,13 @@ PlantSimulation::PlantSimulation(ExecutableTable table, PlantSettings plant, std
 
 LocalDateTime PlantSimulation::now() const { return m_now; }
 
+std::vector<std::string> PlantSimulation::takenOver() const {
+  std::vector<std::string> names = m_slots.takenOver();
+  const std::vector<std::string>& outputs = m_controller.takenOver();
+  names.insert(names.end(), outputs.begin(), outputs.end());
+  return names;
+}
+
 void PlantSimulation::start(ServerBlock& block) {
   m_second = 0;
   m_now = m_start;

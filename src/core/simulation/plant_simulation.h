@@ -31,8 +31,8 @@ public:
   // Local time at second().
   LocalDateTime now() const;
   const ControllerSimulation& controller() const { return m_controller; }
-  // Inputs the tool took over ("E19").
-  const std::vector<std::string>& takenOver() const { return m_slots.takenOver(); }
+  // Inputs and outputs the tool took over ("E19 Q3").
+  std::vector<std::string> takenOver() const;
 
 private:
   ControllerSimulation m_controller;

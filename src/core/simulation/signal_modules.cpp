@@ -8,8 +8,8 @@ void executeSignalModule(const ExecModule& m, ModuleContext& c) {
   switch (m.letter) {
   case 'A': {
     const double v = c.analog(m.xe[1]) * m.f64(8) + m.f64(16);
-    c.block.setAnalog(BlockArea::A, n, v);
-    c.setAnalog(m.xa[1], v);
+    c.setSignal(BlockArea::A, n, v);
+    c.setAnalog(m.xa[1], c.signal(BlockArea::A, n));
     break;
   }
   case 'E':
@@ -23,20 +23,20 @@ void executeSignalModule(const ExecModule& m, ModuleContext& c) {
     c.setAnalog(m.xa[1], c.signal(BlockArea::F, n));
     break;
   case 'H':
-    if (m.xe[1] > 0) c.block.setAnalog(BlockArea::H, n, c.analog(m.xe[1]));
+    if (m.xe[1] > 0) c.setSignal(BlockArea::H, n, c.analog(m.xe[1]));
     c.setAnalog(m.xa[1], c.signal(BlockArea::H, n));
     break;
   case 'I':
     c.setBit(m.ya[1], c.signalBit(BlockArea::I, n) != (m.u8(4) != 0));
     break;
   case 'M':
-    if (m.ye[1] > 0) c.block.setBit(BlockArea::M, n, c.bit(m.ye[1]));
+    if (m.ye[1] > 0) c.setSignalBit(BlockArea::M, n, c.bit(m.ye[1]));
     c.setBit(m.ya[1], c.signalBit(BlockArea::M, n) != (m.u8(4) != 0));
     break;
   case 'Q': {
     const bool on = c.bit(m.ye[1]) != (m.u8(4) != 0);
-    c.block.setBit(BlockArea::Q, n, on);
-    c.setBit(m.ya[1], on);
+    c.setSignalBit(BlockArea::Q, n, on);
+    c.setBit(m.ya[1], c.signalBit(BlockArea::Q, n));
     break;
   }
   case 'S':

@@ -1,15 +1,18 @@
 #include "tools/comsim/block_feeder.h"
 #include "tools/comsim/comsim_options.h"
+#include "tools/comsim/controller_feeder.h"
 #include "tools/comsim/published_table.h"
 #include "tools/comsim/server_stand_in.h"
 
 #include "core/compiler/module_table_files.h"
 #include "core/modules/time_switch.h"
+#include "core/simulation/plant_settings.h"
 #include "core/util/error.h"
 #include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -126,13 +129,59 @@ TEST(ComsimOptions, ValuesAndRefusals) {
   EXPECT_EQ(o.project, "p.vtr");
   EXPECT_EQ(o.statusSeconds, 2.5);
   EXPECT_EQ(o.programDir, "/prog");
+  EXPECT_EQ(o.speed, 1);
+  EXPECT_EQ(o.seed, 1u);
   EXPECT_TRUE(parseOptions({"--help"}, "/").help);
-  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"--bogus"}, {"--block"}, {"--table", "t", "--project", "p"}, {"--status", "-1"}, {"--status", "x"}})
+  const Options sim =
+      parseOptions({"--table", "t.mtb", "--plant", "s.ini", "--speed", "3600", "--seed", "18446744073709551615"}, "/");
+  EXPECT_EQ(sim.plant, "s.ini");
+  EXPECT_EQ(sim.speed, 3600);
+  EXPECT_EQ(sim.seed, 18446744073709551615u);
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                                                   {"--block"},
+                                                                                   {"--table", "t", "--project", "p"},
+                                                                                   {"--status", "-1"},
+                                                                                   {"--status", "x"},
+                                                                                   {"--plant", "s.ini"},
+                                                                                   {"--speed", "0"},
+                                                                                   {"--speed", "x"},
+                                                                                   {"--seed", "-3"},
+                                                                                   {"--seed", "1e3"}})
     EXPECT_THROW(parseOptions(bad, "/"), Error) << bad[0];
   const std::string help = helpText();
-  for (const char* option : {"--project", "--table", "--inputs", "--block", "--replace", "--status", "--program-dir"})
+  for (const char* option : {"--project", "--table", "--inputs", "--plant", "--speed", "--seed", "--block", "--replace",
+                             "--status", "--program-dir"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+// The controller feeder catches up second by second with the stand-in's
+// clock, however far it jumps, and fixes its start at the first update.
+TEST(ControllerFeederTest, CatchesUpWithTheClock) {
+  Block b;
+  core::ExecutableTable table;
+  core::ExecLoop& loop = table.loops.emplace_back();
+  loop.number = 1;
+  loop.sampleTime = 10;
+  core::ExecModule& a = loop.modules.emplace_back();
+  a.letter = 'A';
+  const std::int32_t n = 3;
+  const double one = 1.0, offset = 0.5;
+  std::memcpy(a.params.data(), &n, 4);
+  std::memcpy(a.params.data() + 8, &one, 8);
+  std::memcpy(a.params.data() + 16, &offset, 8);
+  core::PlantSettings plant = core::parsePlantSettings("[Strecke]\nEingang = A3\nAusgang = E4\n");
+  ControllerFeeder feeder(std::move(table), std::move(plant), 1);
+  const core::LocalDateTime at = core::makeLocalDateTime(2026, 12, 7, 8, 0, 30);
+  feeder.update(b.view, {30.0, at});
+  EXPECT_EQ(b.view.analog(BlockArea::A, 3).value(), 0.5);
+  EXPECT_EQ(b.view.analog(BlockArea::E, 4).value(), 0.5) << "the plant has run: 31 seconds";
+  EXPECT_EQ(feeder.status(b.view), "Steuerung: 1 Regelkreise, 31 s simuliert");
+  feeder.update(b.view, {3600.5, core::addSeconds(at, 3570)});
+  EXPECT_EQ(feeder.status(b.view), "Steuerung: 1 Regelkreise, 3601 s simuliert");
+  b.view.setAnalog(BlockArea::A, 3, 7);
+  feeder.update(b.view, {3700, core::addSeconds(at, 3670)});
+  EXPECT_EQ(feeder.takenOver(), (std::vector<std::string>{"A3"}));
+  EXPECT_EQ(b.view.analog(BlockArea::A, 3).value(), 7);
 }
 
 } // namespace
