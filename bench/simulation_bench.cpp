@@ -54,7 +54,7 @@ void BM_SimulateSampleDay(benchmark::State& state) {
   const PlantSettings plant = readPlantSettings(dir / "heizung.ini");
   runDays(state, table, plant, 24 * 3600);
 }
-BENCHMARK(BM_SimulateSampleDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulateSampleDay)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SimulateLargestTableHour(benchmark::State& state) {
   auto p = bench::largestTableProject();
@@ -69,7 +69,7 @@ void BM_SimulateLargestTableHour(benchmark::State& state) {
   runDays(state, table, plant, 3600);
   state.counters["table_bytes"] = static_cast<double>(table.bytes.size());
 }
-BENCHMARK(BM_SimulateLargestTableHour)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulateLargestTableHour)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace veltra::core
