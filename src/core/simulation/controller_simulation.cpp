@@ -4,6 +4,7 @@
 #include "core/simulation/module_context.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace veltra::core {
 
@@ -47,36 +48,20 @@ void ControllerSimulation::runLoop(const ExecLoop& loop, ServerBlock& block, con
 }
 
 void executeModule(const ExecModule& m, ModuleContext& c) {
-  switch (m.letter) {
-  case 'A':
-  case 'E':
-  case 'F':
-  case 'H':
-  case 'I':
-  case 'M':
-  case 'Q':
+  // The family of each letter A..Z: signal, analog, logic, timer, controller.
+  constexpr std::string_view kFamilies = "SaaaSSaSScalSlltScStlSclal";
+  if (m.letter < 'A' || m.letter > 'Z') return;
+  switch (kFamilies[static_cast<std::size_t>(m.letter - 'A')]) {
   case 'S':
-  case 'V':
     executeSignalModule(m, c);
     break;
-  case 'B':
-  case 'C':
-  case 'D':
-  case 'G':
-  case 'K':
-  case 'Y':
+  case 'a':
     executeAnalogModule(m, c);
     break;
-  case 'L':
-  case 'N':
-  case 'O':
-  case 'U':
-  case 'X':
-  case 'Z':
+  case 'l':
     executeLogicModule(m, c);
     break;
-  case 'P':
-  case 'T':
+  case 't':
     executeTimerModule(m, c);
     break;
   default:

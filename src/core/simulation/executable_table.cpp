@@ -24,35 +24,6 @@ std::string where(int loop, const ExecModule& m) {
          ", Zeile " + std::to_string(m.row + 1);
 }
 
-// The signal number field of the letter and its highest value; 0 when the
-// letter names no signal.
-struct SignalField {
-  int offset;
-  int first;
-  int last;
-};
-
-SignalField signalFieldOf(char letter) {
-  switch (letter) {
-  case 'A':
-  case 'E':
-  case 'F':
-  case 'H':
-  case 'I':
-  case 'M':
-  case 'Q':
-    return {0, 1, kSignals};
-  case 'V':
-    return {0, 1, kVSignals};
-  case 'S':
-    return {0, 1, kPrograms};
-  case 'W':
-    return {0, 0, kPrograms};
-  default:
-    return {-1, 0, 0};
-  }
-}
-
 void takePorts(int loop, ExecModule& m, const ModuleType& type) {
   for (const PortDef& port : type.ports) {
     const std::int32_t g = m.i32(port.offset);
@@ -67,13 +38,16 @@ void takePorts(int loop, ExecModule& m, const ModuleType& type) {
   }
 }
 
-void checkModule(int loop, const ExecModule& m, int workMemorySize) {
-  const SignalField s = signalFieldOf(m.letter);
-  if (s.offset >= 0) {
-    const std::int32_t n = m.i32(s.offset);
-    if (n < s.first || n > s.last)
-      damaged(where(loop, m) + ": Nummer " + std::to_string(n) + " liegt außerhalb " + std::to_string(s.first) + ".." +
-              std::to_string(s.last) + ".");
+void checkModule(int loop, const ExecModule& m, const ModuleType& type, int workMemorySize) {
+  // The signal or program number at offset 0 of the signal modules (S
+  // included); W's program may also be 0, no program.
+  if (type.signalGroup || m.letter == 'W') {
+    const int first = m.letter == 'W' ? 0 : 1;
+    const int last = type.signalGroup ? groupSize(*type.signalGroup) : kPrograms;
+    const std::int32_t n = m.i32(0);
+    if (n < first || n > last)
+      damaged(where(loop, m) + ": Nummer " + std::to_string(n) + " liegt außerhalb " + std::to_string(first) + ".." +
+              std::to_string(last) + ".");
   }
   if (m.workSize > 0) {
     const long long end = static_cast<long long>(m.workOffset) + m.workSize;
@@ -146,7 +120,7 @@ ExecutableTable readExecutableTable(std::span<const std::uint8_t> bytes, int wor
         m.workOffset = m.i32(type->workOffset);
       }
       takePorts(loop, m, *type);
-      checkModule(loop, m, workMemorySize);
+      checkModule(loop, m, *type, workMemorySize);
       if (m.workSize > 0) table.workMemoryNeeded = std::max(table.workMemoryNeeded, m.workOffset + m.workSize);
       at += static_cast<std::size_t>(entryLength);
     }
