@@ -84,7 +84,7 @@ TEST(ControllerSimulationTest, RandomParametersStayInsideTheirAreas) {
   NoiseSource random(7);
   constexpr int kAt = 1000;
   for (const ModuleType& type : allModuleTypes()) {
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 15; ++round) {
       EntryParams p;
       for (auto& b : p.bytes)
         b = static_cast<std::uint8_t>(random.next());
