@@ -220,6 +220,34 @@ TEST_F(OnlineCliTest, RecordedDayFilesBecomeAChart) {
   EXPECT_EQ(none.code, 2);
 }
 
+// With a plant, the stand-in runs the table as the controller: the plant
+// moves the supply temperature from its base, the outdoor temperature comes
+// from the plant file, and a value the tool writes stays.
+TEST_F(OnlineCliTest, TheStandInRunsTheSamplePlantsTableOnItsPlant) {
+  const fs::path heizung = fs::path(VELTRA_SAMPLES_DIR) / "heizung";
+  const std::string sample = (heizung / "heizung.vtr").string();
+  startServer({"--project", sample, "--program-dir", VELTRA_PROGRAM_DIR, "--plant", (heizung / "heizung.ini").string(),
+               "--speed", "600"});
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  CliRun r = cli("live " + sample + " --loop 2");
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::vector<std::string> lines = splitLines(r.out);
+  auto valueAt = [&](const std::string& place) {
+    for (const std::string& line : lines)
+      if (line.starts_with(place + " ")) return std::stod(line.substr(place.size() + 1));
+    ADD_FAILURE() << place << " missing in " << r.out;
+    return 0.0;
+  };
+  const double outdoor = valueAt("0 1"), supply = valueAt("0 3");
+  EXPECT_TRUE(outdoor >= -4.01 && outdoor <= 4.01) << outdoor;
+  EXPECT_GT(supply, 19) << "at least the plant's base of 20";
+  ASSERT_EQ(cli("write " + sample + " E19=5").code, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  r = cli("live " + sample + " --loop 2");
+  lines = splitLines(r.out);
+  EXPECT_EQ(valueAt("0 3"), 5.0);
+}
+
 TEST_F(OnlineCliTest, OfflineCasesExitWithOne) {
   CliRun r = cli("live " + vtr().string() + " --loop 2");
   EXPECT_EQ(r.code, 1);

@@ -52,6 +52,9 @@ int dataMemorySize(const Args& args);
 int cmdLive(const Args& args);
 int cmdWrite(const Args& args);
 int cmdRecord(const Args& args);
+// simulate: the project's table with a plant file on a virtual clock,
+// recorded into day files.
+int cmdSimulate(const Args& args);
 // Only in builds with the Qt program (VELTRA_CLI_QT).
 int cmdRender(const Args& args);
 int cmdPrint(const Args& args);

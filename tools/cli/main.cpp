@@ -47,6 +47,9 @@ const std::map<std::string, CommandInfo>& commands() {
       {"live", {cmdLive, "live PROJECT.vtr --loop N [--block NAME]"}},
       {"write", {cmdWrite, "write PROJECT.vtr SIGNAL=VALUE... [--block NAME]"}},
       {"record", {cmdRecord, "record PROJECT.vtr --dir DIR --interval S --count N [--block NAME]"}},
+      {"simulate",
+       {cmdSimulate, "simulate PROJECT.vtr --plant FILE --hours H [--start \"05.12.2026 06:00\"] --record DIR "
+                     "[--interval S] [--seed N]"}},
 #ifdef VELTRA_CLI_QT
       {"render", {cmdRender, "render PROJECT.vtr --loop N -o FILE.png [--design NAME]"}},
       {"print",
@@ -59,9 +62,9 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options that take a value; every other "--x" is a flag.
 bool takesValue(const std::string& name) {
-  static const char* const kWithValue[] = {"--program-dir", "--loop",  "-o",       "--design", "--pdf",
-                                           "--sections",    "--size",  "--block",  "--dir",    "--interval",
-                                           "--count",       "--curve", "--project"};
+  static const char* const kWithValue[] = {
+      "--program-dir", "--loop",  "-o",      "--design",  "--pdf",   "--sections", "--size",  "--block",  "--dir",
+      "--interval",    "--count", "--curve", "--project", "--plant", "--hours",    "--start", "--record", "--seed"};
   for (const char* v : kWithValue)
     if (name == v) return true;
   return false;

@@ -3,58 +3,12 @@
 #include "core/modules/time_switch.h"
 #include "core/online/live_view.h"
 
-#include <bit>
-
 namespace veltra::comsim {
 
 using core::BlockArea;
 
-namespace {
-
-char letterOf(BlockArea a) {
-  switch (a) {
-  case BlockArea::E:
-    return 'E';
-  case BlockArea::I:
-    return 'I';
-  case BlockArea::S:
-    return 'S';
-  default:
-    return '?';
-  }
-}
-
-} // namespace
-
-bool OwnedSlots::mayWrite(BlockArea area, int n, std::uint64_t current, std::uint64_t next) {
-  const auto key = std::pair{area, n};
-  if (m_takenOver.count(key) != 0) return false;
-  const auto it = m_written.find(key);
-  if (it != m_written.end() && it->second != current) {
-    m_takenOver[key] = true;
-    m_takenOverNames.push_back(letterOf(area) + std::to_string(n));
-    return false;
-  }
-  m_written[key] = next;
-  return true;
-}
-
-bool OwnedSlots::writeAnalog(core::ServerBlock& block, BlockArea area, int n, double v) {
-  const std::optional<double> current = block.analog(area, n);
-  if (!current) return false;
-  if (!mayWrite(area, n, std::bit_cast<std::uint64_t>(*current), std::bit_cast<std::uint64_t>(v))) return false;
-  return block.setAnalog(area, n, v);
-}
-
-bool OwnedSlots::writeBit(core::ServerBlock& block, BlockArea area, int n, bool on) {
-  const std::optional<std::uint8_t> current = block.byte(area, n);
-  if (!current) return false;
-  if (!mayWrite(area, n, *current, on ? 1 : 0)) return false;
-  return block.setBit(area, n, on);
-}
-
 void InputFeeder::update(core::ServerBlock& block, const SimulationTime& t) {
-  for (const SimulatedInput& in : m_inputs) {
+  for (const core::SimulatedInput& in : m_inputs) {
     const double v = in.source->value(t.seconds);
     if (in.letter == 'E')
       m_slots.writeAnalog(block, in.area(), in.n, v);
@@ -67,7 +21,7 @@ std::string InputFeeder::status(const core::ServerBlock& block) const {
   constexpr std::size_t kShown = 8;
   std::string s;
   for (std::size_t i = 0; i < m_inputs.size() && i < kShown; ++i) {
-    const SimulatedInput& in = m_inputs[i];
+    const core::SimulatedInput& in = m_inputs[i];
     if (!s.empty()) s += ' ';
     s += in.letter + std::to_string(in.n) + "=";
     if (in.letter == 'E')

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "input_settings.h"
+#include "core/simulation/input_settings.h"
+#include "core/simulation/owned_slots.h"
 
 #include "core/online/server_block.h"
 #include "core/util/clock.h"
@@ -20,26 +21,6 @@ struct SimulationTime {
   core::LocalDateTime now;
 };
 
-// The slots a feeder writes. A slot whose value differs from what the
-// feeder wrote last was written by someone else, the tool's "Wert ändern"
-// or "Bit ändern": from then on the feeder leaves it alone, as a
-// controller keeps a value forced on it.
-class OwnedSlots {
-public:
-  // Writes `v` unless the slot was taken over; false when it was.
-  bool writeAnalog(core::ServerBlock& block, core::BlockArea area, int n, double v);
-  bool writeBit(core::ServerBlock& block, core::BlockArea area, int n, bool on);
-  // "E5 I3": the slots taken over, in the order it was noticed.
-  const std::vector<std::string>& takenOver() const { return m_takenOverNames; }
-
-private:
-  bool mayWrite(core::BlockArea area, int n, std::uint64_t current, std::uint64_t next);
-
-  std::map<std::pair<core::BlockArea, int>, std::uint64_t> m_written;
-  std::map<std::pair<core::BlockArea, int>, bool> m_takenOver;
-  std::vector<std::string> m_takenOverNames;
-};
-
 // Something that keeps areas of the block alive. The stand-in runs each of
 // its feeders at every update; a controller simulation is one more feeder.
 class BlockFeeder {
@@ -55,14 +36,14 @@ public:
 // E and I from their signal sources.
 class InputFeeder : public BlockFeeder {
 public:
-  explicit InputFeeder(std::vector<SimulatedInput> inputs) : m_inputs(std::move(inputs)) {}
+  explicit InputFeeder(std::vector<core::SimulatedInput> inputs) : m_inputs(std::move(inputs)) {}
   void update(core::ServerBlock& block, const SimulationTime& t) override;
   std::string status(const core::ServerBlock& block) const override;
   const std::vector<std::string>& takenOver() const override { return m_slots.takenOver(); }
 
 private:
-  std::vector<SimulatedInput> m_inputs;
-  OwnedSlots m_slots;
+  std::vector<core::SimulatedInput> m_inputs;
+  core::OwnedSlots m_slots;
 };
 
 // The outputs S 1..32 of the time switch programs held in the block, by the
@@ -74,7 +55,7 @@ public:
   const std::vector<std::string>& takenOver() const override { return m_slots.takenOver(); }
 
 private:
-  OwnedSlots m_slots;
+  core::OwnedSlots m_slots;
 };
 
 } // namespace veltra::comsim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,7 +13,10 @@ struct Options {
   bool replace = false; // take over an existing block of the name
   std::filesystem::path table;
   std::filesystem::path project;
-  std::filesystem::path inputs; // empty: the default inputs
+  std::filesystem::path inputs; // empty: the default inputs (none with a plant)
+  std::filesystem::path plant;  // the plant file of the controller simulation
+  double speed = 1;             // simulated seconds per real second
+  std::uint64_t seed = 1;       // of the plant's noise
   std::filesystem::path programDir;
   double statusSeconds = 5; // 0: no status lines
   bool help = false;

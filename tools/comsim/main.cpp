@@ -1,7 +1,11 @@
 // veltra-comsim: a stand-in for the communication server, so that every
 // online feature of VELTRA can be tried and tested without a controller.
 #include "comsim_options.h"
-#include "input_settings.h"
+#include "controller_feeder.h"
+
+#include "core/simulation/executable_table.h"
+#include "core/simulation/input_settings.h"
+#include "core/simulation/plant_settings.h"
 #include "published_table.h"
 #include "server_stand_in.h"
 
@@ -59,13 +63,23 @@ int main(int argc, char** argv) {
   }
 
   comsim::PublishedTable table;
-  std::vector<comsim::SimulatedInput> inputs;
+  std::vector<core::SimulatedInput> inputs;
+  std::unique_ptr<comsim::ControllerFeeder> controller;
   try {
     table = !options.table.empty()     ? comsim::tableFromFile(options.table)
             : !options.project.empty() ? comsim::tableFromProject(options.project, options.programDir)
                                        : comsim::emptyTable();
-    inputs = options.inputs.empty() ? comsim::parseInputSettings(comsim::kDefaultInputSettings)
-                                    : comsim::readInputSettings(options.inputs);
+    // With a plant, its file says which inputs are generated.
+    if (!options.inputs.empty())
+      inputs = core::readInputSettings(options.inputs);
+    else if (options.plant.empty())
+      inputs = core::parseInputSettings(core::kDefaultInputSettings);
+    if (!table.bytes.empty()) {
+      core::PlantSettings plant;
+      if (!options.plant.empty()) plant = core::readPlantSettings(options.plant);
+      controller = std::make_unique<comsim::ControllerFeeder>(
+          core::readExecutableTable(table.bytes, core::kDefaultDataMemorySize), std::move(plant), options.seed);
+    }
   } catch (const core::Error& e) {
     std::cerr << e.what() << "\n";
     return 2;
@@ -83,14 +97,22 @@ int main(int argc, char** argv) {
 
   comsim::ServerStandIn standIn(owner->block());
   standIn.publish(table.checksum, table.programs);
-  standIn.addFeeder(std::make_unique<comsim::InputFeeder>(std::move(inputs)));
-  standIn.addFeeder(std::make_unique<comsim::TimeSwitchFeeder>());
+  if (!inputs.empty()) standIn.addFeeder(std::make_unique<comsim::InputFeeder>(std::move(inputs)));
+  // The simulated controller switches its own time switch outputs, by its clock.
+  if (controller)
+    standIn.addFeeder(std::move(controller));
+  else
+    standIn.addFeeder(std::make_unique<comsim::TimeSwitchFeeder>());
 
   const core::SystemClock clock;
+  const core::LocalDateTime startTime = clock.now();
   const auto start = std::chrono::steady_clock::now();
+  // --speed: the simulated time runs N times faster from the local time at the start.
   auto timeNow = [&] {
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return comsim::SimulationTime{elapsed.count(), clock.now()};
+    const double seconds = elapsed.count() * options.speed;
+    if (options.speed == 1) return comsim::SimulationTime{seconds, clock.now()};
+    return comsim::SimulationTime{seconds, core::addSeconds(startTime, static_cast<long long>(seconds))};
   };
   standIn.update(timeNow());
   std::cout << "veltra-comsim: Block " << owner->name() << " angelegt (" << core::kServerBlockSize << " Bytes), "

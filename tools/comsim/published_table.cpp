@@ -1,9 +1,8 @@
 #include "published_table.h"
 
 #include "core/app/settings.h"
-#include "core/compiler/module_table_files.h"
-#include "core/compiler/table_command.h"
 #include "core/persist/project_file_set.h"
+#include "core/simulation/controller_table.h"
 #include "core/util/error.h"
 
 #include <algorithm>
@@ -11,15 +10,21 @@
 
 namespace veltra::comsim {
 
-using core::Error;
+namespace {
+
+PublishedTable published(core::ControllerTable table, std::string origin) {
+  PublishedTable t;
+  t.checksum = table.checksum;
+  std::copy_n(table.bytes.begin(), t.programs.size(), t.programs.begin());
+  t.bytes = std::move(table.bytes);
+  t.origin = std::move(origin);
+  return t;
+}
+
+} // namespace
 
 PublishedTable tableFromFile(const std::filesystem::path& mtb) {
-  const core::ModuleTableImage image = core::readModuleTableFile(mtb);
-  PublishedTable t;
-  t.checksum = image.checksum;
-  std::copy_n(image.bytes.begin(), t.programs.size(), t.programs.begin());
-  t.origin = "Tabelle " + mtb.string();
-  return t;
+  return published(core::controllerTableFromFile(mtb), "Tabelle " + mtb.string());
 }
 
 PublishedTable tableFromProject(const std::filesystem::path& vtr, const std::filesystem::path& programDir) {
@@ -28,21 +33,7 @@ PublishedTable tableFromProject(const std::filesystem::path& vtr, const std::fil
   std::string dir = programDir.string();
   if (!dir.empty() && dir.back() != '/') dir += '/';
   const int memory = core::loadSettings(dir).DataMemorySize;
-  auto table = std::make_unique<core::ModuleTable>();
-  const core::TableCommandResult r = core::runTableCommand(*loaded.project, *table, memory);
-  if (!r.checkPassed) {
-    std::string message = "Das Projekt " + vtr.string() + " besteht die Prüfung vor \"Tabelle erzeugen\" nicht:";
-    for (const std::string& line : r.faultLines)
-      message += "\n" + line;
-    throw Error(message);
-  }
-  if (r.compile->tableTooLarge)
-    throw Error(r.compile->messages.empty() ? "Die Modultabelle ist zu groß." : r.compile->messages.front());
-  PublishedTable t;
-  t.checksum = r.compile->checksum;
-  std::copy_n(table->buffer().begin(), t.programs.size(), t.programs.begin());
-  t.origin = "Projekt " + vtr.string();
-  return t;
+  return published(core::compileForController(*loaded.project, memory, vtr.string()), "Projekt " + vtr.string());
 }
 
 PublishedTable emptyTable() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace veltra::comsim {
 
@@ -13,7 +14,8 @@ namespace veltra::comsim {
 struct PublishedTable {
   core::TableChecksum checksum{};
   std::array<std::uint8_t, core::kTimeSwitchBlockSize> programs{};
-  std::string origin; // for the start line
+  std::vector<std::uint8_t> bytes; // the whole table, empty for no table
+  std::string origin;              // for the start line
 };
 
 // A ".mtb" file as "Tabelle erzeugen" wrote it. Throws core::Error.

@@ -1,16 +1,18 @@
 #include "tools/comsim/block_feeder.h"
 #include "tools/comsim/comsim_options.h"
-#include "tools/comsim/input_settings.h"
+#include "tools/comsim/controller_feeder.h"
 #include "tools/comsim/published_table.h"
 #include "tools/comsim/server_stand_in.h"
 
 #include "core/compiler/module_table_files.h"
 #include "core/modules/time_switch.h"
+#include "core/simulation/plant_settings.h"
 #include "core/util/error.h"
 #include "core/util/file_io.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -20,68 +22,12 @@ namespace {
 
 using core::BlockArea;
 using core::Error;
+using core::parseInputSettings;
 
 struct Block {
   std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(core::kServerBlockSize, 0);
   core::ServerBlock view{bytes};
 };
-
-TEST(InputSettings, EveryKindWithCommentsAndWithoutEqualsSign) {
-  const std::vector<SimulatedInput> in = parseInputSettings("# Kopf\n"
-                                                            "E1 = sine 5 8 600   # Aussen\r\n"
-                                                            "\n"
-                                                            "  e2 ramp 0 10 100\n"
-                                                            "E256 = step 20 25 120 ; Sprung\n"
-                                                            "I5 = square 0 1 120 0.25\n"
-                                                            "i256=const 1\n");
-  ASSERT_EQ(in.size(), 5u);
-  EXPECT_EQ(in[1].letter, 'E');
-  EXPECT_EQ(in[1].n, 2);
-  EXPECT_EQ(in[4].area(), BlockArea::I);
-  EXPECT_EQ(in[4].n, 256);
-  EXPECT_EQ(in[0].source->describe(), "sine 5 8 600 0");
-  EXPECT_EQ(in[3].source->describe(), "square 0 1 120 0.25");
-  EXPECT_FALSE(parseInputSettings(kDefaultInputSettings).empty());
-}
-
-TEST(InputSettings, FaultsNameTheirLine) {
-  const char* bad[] = {"E1 = wave 1 2 3",  "E257 = const 1", "A1 = const 1",        "E1 = const 1\nE1 = const 2",
-                       "E1 = sine 1 2 0",  "E1 = sine 1 2",  "I1 = square 0 1 5 2", "E1",
-                       "E1x = const 1",    "E1 = const 1,5", "E-1 = const 1",       "E = const 1",
-                       "I1 = ramp 0 1 -5", "E1 = const 1 2"};
-  for (const char* text : bad) {
-    try {
-      parseInputSettings(std::string("# gut\n\n") + text);
-      ADD_FAILURE() << text;
-    } catch (const Error& e) {
-      EXPECT_TRUE(std::string(e.what()).starts_with("Eingangsdatei, Zeile ")) << e.what();
-      EXPECT_NE(std::string(e.what()).find(std::string("Zeile ") +
-                                           (std::string(text).find('\n') != std::string::npos ? "4" : "3")),
-                std::string::npos)
-          << text << ": " << e.what();
-    }
-  }
-}
-
-TEST(SignalSources, CurvesOverTime) {
-  EXPECT_EQ(constantSource(3)->value(1e6), 3);
-  const auto ramp = rampSource(10, 20, 100);
-  EXPECT_EQ(ramp->value(0), 10);
-  EXPECT_EQ(ramp->value(50), 15);
-  EXPECT_EQ(ramp->value(150), 15) << "starts again after a period";
-  const auto sine = sineSource(5, 8, 600, 0);
-  EXPECT_NEAR(sine->value(150), 13, 1e-9);
-  EXPECT_NEAR(sine->value(450), -3, 1e-9);
-  EXPECT_NEAR(sineSource(0, 1, 100, 90)->value(0), 1, 1e-9);
-  const auto step = stepSource(20, 25, 120);
-  EXPECT_EQ(step->value(119.9), 20);
-  EXPECT_EQ(step->value(120), 25);
-  const auto square = squareSource(0, 1, 120, 0.25);
-  EXPECT_EQ(square->value(0), 1);
-  EXPECT_EQ(square->value(29.9), 1);
-  EXPECT_EQ(square->value(30), 0);
-  EXPECT_EQ(square->value(125), 1);
-}
 
 // The feeder writes its inputs at every update; a slot the tool wrote keeps
 // the tool's value from then on.
@@ -183,13 +129,59 @@ TEST(ComsimOptions, ValuesAndRefusals) {
   EXPECT_EQ(o.project, "p.vtr");
   EXPECT_EQ(o.statusSeconds, 2.5);
   EXPECT_EQ(o.programDir, "/prog");
+  EXPECT_EQ(o.speed, 1);
+  EXPECT_EQ(o.seed, 1u);
   EXPECT_TRUE(parseOptions({"--help"}, "/").help);
-  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-           {"--bogus"}, {"--block"}, {"--table", "t", "--project", "p"}, {"--status", "-1"}, {"--status", "x"}})
+  const Options sim =
+      parseOptions({"--table", "t.mtb", "--plant", "s.ini", "--speed", "3600", "--seed", "18446744073709551615"}, "/");
+  EXPECT_EQ(sim.plant, "s.ini");
+  EXPECT_EQ(sim.speed, 3600);
+  EXPECT_EQ(sim.seed, 18446744073709551615u);
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                                                   {"--block"},
+                                                                                   {"--table", "t", "--project", "p"},
+                                                                                   {"--status", "-1"},
+                                                                                   {"--status", "x"},
+                                                                                   {"--plant", "s.ini"},
+                                                                                   {"--speed", "0"},
+                                                                                   {"--speed", "x"},
+                                                                                   {"--seed", "-3"},
+                                                                                   {"--seed", "1e3"}})
     EXPECT_THROW(parseOptions(bad, "/"), Error) << bad[0];
   const std::string help = helpText();
-  for (const char* option : {"--project", "--table", "--inputs", "--block", "--replace", "--status", "--program-dir"})
+  for (const char* option : {"--project", "--table", "--inputs", "--plant", "--speed", "--seed", "--block", "--replace",
+                             "--status", "--program-dir"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+// The controller feeder catches up second by second with the stand-in's
+// clock, however far it jumps, and fixes its start at the first update.
+TEST(ControllerFeederTest, CatchesUpWithTheClock) {
+  Block b;
+  core::ExecutableTable table;
+  core::ExecLoop& loop = table.loops.emplace_back();
+  loop.number = 1;
+  loop.sampleTime = 10;
+  core::ExecModule& a = loop.modules.emplace_back();
+  a.letter = 'A';
+  const std::int32_t n = 3;
+  const double one = 1.0, offset = 0.5;
+  std::memcpy(a.params.data(), &n, 4);
+  std::memcpy(a.params.data() + 8, &one, 8);
+  std::memcpy(a.params.data() + 16, &offset, 8);
+  core::PlantSettings plant = core::parsePlantSettings("[Strecke]\nEingang = A3\nAusgang = E4\n");
+  ControllerFeeder feeder(std::move(table), std::move(plant), 1);
+  const core::LocalDateTime at = core::makeLocalDateTime(2026, 12, 7, 8, 0, 30);
+  feeder.update(b.view, {30.0, at});
+  EXPECT_EQ(b.view.analog(BlockArea::A, 3).value(), 0.5);
+  EXPECT_EQ(b.view.analog(BlockArea::E, 4).value(), 0.5) << "the plant has run: 31 seconds";
+  EXPECT_EQ(feeder.status(b.view), "Steuerung: 1 Regelkreise, 31 s simuliert");
+  feeder.update(b.view, {3600.5, core::addSeconds(at, 3570)});
+  EXPECT_EQ(feeder.status(b.view), "Steuerung: 1 Regelkreise, 3601 s simuliert");
+  b.view.setAnalog(BlockArea::A, 3, 7);
+  feeder.update(b.view, {3700, core::addSeconds(at, 3670)});
+  EXPECT_EQ(feeder.takenOver(), (std::vector<std::string>{"A3"}));
+  EXPECT_EQ(b.view.analog(BlockArea::A, 3).value(), 7);
 }
 
 } // namespace

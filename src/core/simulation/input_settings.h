@@ -1,6 +1,6 @@
 #pragma once
 
-#include "signal_source.h"
+#include "core/simulation/signal_source.h"
 
 #include "core/online/server_block.h"
 
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace veltra::comsim {
+namespace veltra::core {
 
 // A simulated input of the controller: analog input E n or digital input
 // I n with the source of its value. A digital input is on while its
@@ -18,9 +18,9 @@ namespace veltra::comsim {
 struct SimulatedInput {
   char letter; // 'E' or 'I'
   int n;
-  std::unique_ptr<SignalSource> source;
+  std::shared_ptr<const SignalSource> source; // stateless, so copies may share it
 
-  core::BlockArea area() const { return letter == 'E' ? core::BlockArea::E : core::BlockArea::I; }
+  BlockArea area() const { return letter == 'E' ? BlockArea::E : BlockArea::I; }
 };
 
 // The settings file of simulated inputs, one signal a line:
@@ -30,10 +30,11 @@ struct SimulatedInput {
 //   I5 = square 0 1 120 0.25  # low, high, period in s [, part of the period high]
 //   I7 = const 1
 // "=" may be left out; "#" or ";" starts a comment; blank lines are
-// ignored. Throws core::Error naming the line of the first fault (unknown
+// ignored. Throws Error naming the line of the first fault (unknown
 // signal or kind, a parameter that is no number, a period not above 0, a
 // signal given twice).
-std::vector<SimulatedInput> parseInputSettings(std::string_view text);
+// `fileLabel` begins each message ("Eingangsdatei, Zeile 3: ...").
+std::vector<SimulatedInput> parseInputSettings(std::string_view text, std::string_view fileLabel = "Eingangsdatei");
 std::vector<SimulatedInput> readInputSettings(const std::filesystem::path& file);
 
 // The inputs simulated when no settings file is given: the outdoor and
@@ -41,4 +42,4 @@ std::vector<SimulatedInput> readInputSettings(const std::filesystem::path& file)
 // heating plant.
 extern const std::string_view kDefaultInputSettings;
 
-} // namespace veltra::comsim
+} // namespace veltra::core

@@ -1,4 +1,4 @@
-#include "input_settings.h"
+#include "core/simulation/input_settings.h"
 
 #include "core/util/error.h"
 #include "core/util/file_io.h"
@@ -6,9 +6,7 @@
 
 #include <set>
 
-namespace veltra::comsim {
-
-using core::Error;
+namespace veltra::core {
 
 const std::string_view kDefaultInputSettings = R"(# Simulierte Eingänge von veltra-comsim (Vorgabe)
 E1  = sine 5 8 600          # Außentemperatur: 5 °C +- 8 K in 10 min
@@ -40,14 +38,16 @@ std::vector<std::string_view> words(std::string_view line) {
 }
 
 struct LineParser {
+  std::string_view file;
   int lineNo;
   std::string_view line;
 
   [[noreturn]] void fail(const std::string& what) const {
-    throw Error("Eingangsdatei, Zeile " + std::to_string(lineNo) + ": " + what + " (\"" + std::string(line) + "\")");
+    throw Error(std::string(file) + ", Zeile " + std::to_string(lineNo) + ": " + what + " (\"" + std::string(line) +
+                "\")");
   }
   double number(std::string_view w) const {
-    const std::optional<double> v = core::parseReal(w);
+    const std::optional<double> v = parseReal(w);
     if (!v) fail("\"" + std::string(w) + "\" ist keine Zahl");
     return *v;
   }
@@ -94,24 +94,23 @@ std::unique_ptr<SignalSource> parseSource(const LineParser& lp, const std::vecto
 
 } // namespace
 
-std::vector<SimulatedInput> parseInputSettings(std::string_view text) {
+std::vector<SimulatedInput> parseInputSettings(std::string_view text, std::string_view fileLabel) {
   std::vector<SimulatedInput> inputs;
   std::set<std::pair<char, int>> seen;
-  const std::vector<std::string> lines = core::splitLines(text);
+  const std::vector<std::string> lines = splitLines(text);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view line = lines[i];
     const std::size_t comment = line.find_first_of("#;");
     if (comment != std::string_view::npos) line = line.substr(0, comment);
     const std::vector<std::string_view> w = words(line);
     if (w.empty()) continue;
-    const LineParser lp{static_cast<int>(i + 1), lines[i]};
+    const LineParser lp{fileLabel, static_cast<int>(i + 1), lines[i]};
     if (w.size() < 2) lp.fail("nach dem Signal fehlt die Art");
     const std::string_view signal = w[0];
     const char letter = signal[0] == 'e' ? 'E' : signal[0] == 'i' ? 'I' : signal[0];
     if (letter != 'E' && letter != 'I') lp.fail("nur analoge (E) und digitale Eingänge (I) werden simuliert");
-    const std::optional<std::int32_t> n = core::parseInt(signal.substr(1));
-    if (!n || *n < 1 || *n > core::kSignals ||
-        signal.substr(1).find_first_not_of("0123456789") != std::string_view::npos)
+    const std::optional<std::int32_t> n = parseInt(signal.substr(1));
+    if (!n || *n < 1 || *n > kSignals || signal.substr(1).find_first_not_of("0123456789") != std::string_view::npos)
       lp.fail("\"" + std::string(signal) + "\" ist kein Eingang 1..256");
     if (!seen.insert({letter, *n}).second) lp.fail(std::string(1, letter) + std::to_string(*n) + " ist doppelt");
     inputs.push_back({letter, *n, parseSource(lp, w)});
@@ -120,7 +119,7 @@ std::vector<SimulatedInput> parseInputSettings(std::string_view text) {
 }
 
 std::vector<SimulatedInput> readInputSettings(const std::filesystem::path& file) {
-  return parseInputSettings(core::readFileText(file));
+  return parseInputSettings(readFileText(file));
 }
 
-} // namespace veltra::comsim
+} // namespace veltra::core

@@ -1,18 +1,18 @@
-#include "signal_source.h"
+#include "core/simulation/signal_source.h"
 
 #include "core/util/number_format.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace veltra::comsim {
+namespace veltra::core {
 
 namespace {
 
 std::string join(const char* kind, std::initializer_list<double> values) {
   std::string s = kind;
   for (double v : values)
-    s += " " + core::formatGeneral(v);
+    s += " " + formatGeneral(v);
   return s;
 }
 
@@ -92,4 +92,4 @@ std::unique_ptr<SignalSource> squareSource(double low, double high, double perio
   return std::make_unique<Square>(low, high, period, duty);
 }
 
-} // namespace veltra::comsim
+} // namespace veltra::core

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-namespace veltra::comsim {
+namespace veltra::core {
 
 // One simulated signal: its value `t` seconds after the stand-in started.
 // The stand-in asks every source at every update; a source keeps no state,
@@ -26,4 +26,4 @@ std::unique_ptr<SignalSource> stepSource(double before, double after, double at)
 // `high` for the first `duty` part of every `period`, `low` for the rest.
 std::unique_ptr<SignalSource> squareSource(double low, double high, double period, double duty);
 
-} // namespace veltra::comsim
+} // namespace veltra::core
