@@ -2,6 +2,7 @@
 #include "core/model/connection_ops.h"
 #include "core/model/module_ops.h"
 #include "core/persist/signal_lists.h"
+#include "tests/core/editor/editor_gestures.h"
 
 #include <gtest/gtest.h>
 
@@ -41,24 +42,13 @@ public:
   std::string hover;
 };
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public ::testing::Test, public EditorGestures<EditorTest> {
+  friend class EditorGestures<EditorTest>;
+
 protected:
   void SetUp() override {
     p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     p->Modified = false;
-  }
-  // Moves the pointer to the middle of a cell (or to a given pixel in it).
-  void pointAt(int col, int row, int dx = 17, int dy = 17, bool held = false) {
-    ed.mouseMove(35 * col + dx, 35 * row + dy, held);
-  }
-  void clickAt(int col, int row, int dx = 17) { pointAt(col, row, dx), ed.click(); }
-  void place(char letter, int col, int row) { ed.toolButton(letter), clickAt(col, row); }
-  // One connect gesture; the next movement completes it.
-  void connect(int fromCol, int fromRow, int toCol, int toRow) {
-    clickAt(fromCol, fromRow);
-    pointAt(fromCol + 1, fromRow);
-    clickAt(toCol, toRow);
-    pointAt(toCol, toRow, 20);
   }
   TCell& cell(int col, int row) { return p->cell(p->CurrentLoop, col, row); }
   // The connect tool's state and whether the rubber band shows.

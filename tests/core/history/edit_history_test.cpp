@@ -13,6 +13,7 @@
 #include "core/persist/vtp_writer.h"
 #include "core/persist/vtr_writer.h"
 #include "core/util/file_io.h"
+#include "tests/core/editor/editor_gestures.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ public:
 };
 
 // The table of edit kinds below drives these helpers, so they are public.
-class HistoryTest : public ::testing::Test {
+class HistoryTest : public ::testing::Test, public EditorGestures<HistoryTest> {
 public:
   void SetUp() override {
     p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
@@ -86,20 +87,11 @@ public:
     p->Modified = false;
   }
 
-  void pointAt(int col, int row, int dx = 17, bool held = false) { ed.mouseMove(35 * col + dx, 35 * row + 17, held); }
-  void clickAt(int col, int row, int dx = 17) { pointAt(col, row, dx), ed.click(); }
-  void place(char letter, int col, int row) { ed.toolButton(letter), clickAt(col, row); }
-  void connect(int fromCol, int fromRow, int toCol, int toRow) {
-    clickAt(fromCol, fromRow);
-    pointAt(fromCol + 1, fromRow);
-    clickAt(toCol, toRow);
-    pointAt(toCol, toRow, 20);
-  }
   void drag(int col, int row, int toCol, int toRow) {
     ed.toolButton('2');
-    pointAt(col, row, 17, true);
-    pointAt(toCol, toRow, 17, true);
-    pointAt(toCol, toRow, 18, false);
+    pointAt(col, row, 17, 17, true);
+    pointAt(toCol, toRow, 17, 17, true);
+    pointAt(toCol, toRow, 18, 17, false);
   }
 
   std::unique_ptr<Project> p = std::make_unique<Project>();
@@ -240,19 +232,19 @@ TEST_F(HistoryTest, UndoAndRedoNameTheLoopOfTheStep) {
 // A drag over many cells, a connection gesture of three events: one step each.
 TEST_F(HistoryTest, OneGestureIsOneStep) {
   ed.toolButton('2');
-  pointAt(5, 2, 17, true);
+  pointAt(5, 2, 17, 17, true);
   for (int row = 3; row <= 6; ++row)
-    pointAt(5, row, 17, true);
+    pointAt(5, row, 17, 17, true);
   EXPECT_EQ(history.size(), 0u) << "the drag is still going on";
-  pointAt(5, 6, 18, false);
+  pointAt(5, 6, 18, 17, false);
   EXPECT_EQ(history.size(), 1u);
   EXPECT_EQ(p->cell(1, 5, 6).letter, 'R');
   history.undo();
   EXPECT_EQ(p->cell(1, 5, 2).letter, 'R');
   EXPECT_EQ(p->XWires[1][1].dest[0].row, 2);
   // Esc ends a drag as well.
-  pointAt(5, 2, 17, true);
-  pointAt(5, 4, 17, true);
+  pointAt(5, 2, 17, 17, true);
+  pointAt(5, 4, 17, 17, true);
   ed.keyDown(EditorKey::Escape);
   EXPECT_EQ(history.size(), 1u);
   EXPECT_EQ(history.undoName(), "Modul R verschieben");
