@@ -204,6 +204,12 @@ void Editor::mouseMove(int x, int y, bool leftHeld) {
 }
 
 void Editor::mouseUp() {
+  // Releasing the button ends a drag where the module is; waiting for the
+  // next movement would leave the step open and the module following it.
+  if (m_wireState == WireState::Dragging) {
+    m_wireState = WireState::Idle;
+    endDrag();
+  }
   if (selectionValid() && m_tool == tool::kDataEntry) m_host.redraw();
 }
 

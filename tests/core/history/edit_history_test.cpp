@@ -251,6 +251,24 @@ TEST_F(HistoryTest, OneGestureIsOneStep) {
   EXPECT_FALSE(history.canRedo()) << "the new drag replaced what could be redone";
 }
 
+// The window reports the release of the button before any further movement:
+// the drag ends there, and the next movement moves nothing.
+TEST_F(HistoryTest, ReleasingTheButtonEndsTheDrag) {
+  ed.toolButton('2');
+  pointAt(5, 2, 17, 17, true);
+  pointAt(5, 5, 17, 17, true);
+  ed.mouseUp();
+  EXPECT_EQ(history.size(), 1u);
+  EXPECT_EQ(ed.wireState(), WireState::Idle);
+  pointAt(5, 9, 17, 17, false);
+  EXPECT_EQ(p->cell(1, 5, 5).letter, 'R');
+  EXPECT_EQ(p->cell(1, 5, 5).part, 1) << "the top cell stayed at the release";
+  EXPECT_TRUE(p->cell(1, 5, 9).isEmpty());
+  EXPECT_EQ(history.size(), 1u);
+  EXPECT_EQ(history.undo(), 1);
+  EXPECT_EQ(p->cell(1, 5, 2).letter, 'R');
+}
+
 // Typing a description is one step per loop; the saved state ends the run.
 TEST_F(HistoryTest, TypingMergesUntilSavedOrAnotherEdit) {
   for (const char* text : {"H", "He", "Hei", "Heiz"})

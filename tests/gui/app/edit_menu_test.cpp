@@ -79,6 +79,22 @@ private slots:
     QVERIFY(redo()->isEnabled());
   }
 
+  // Right after the release, without another movement, the step is there.
+  void ctrlZRightAfterTheRelease() {
+    h->place('R', 5, 2);
+    h->toolButton('2');
+    h->moveToCell(5, 2);
+    h->press(35 * 5 + 17, 35 * 2 + 17);
+    h->moveToCell(5, 2, true);
+    h->moveToCell(8, 9, true);
+    h->release(35 * 8 + 17, 35 * 9 + 17);
+    QCOMPARE(cell(8, 9).letter, 'R');
+    QVERIFY(undo()->isEnabled());
+    QCOMPARE(undo()->text(), QStringLiteral("Rückgängig: Modul R verschieben"));
+    h->key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(cell(5, 2).letter == 'R' && cell(8, 9).isEmpty());
+  }
+
   // Ctrl+Z after a drag puts the module and its connection back; Ctrl+Y and
   // Ctrl+Shift+Z move it again.
   void ctrlZAfterADrag() {
