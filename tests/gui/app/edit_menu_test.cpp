@@ -24,14 +24,14 @@ class EditMenuTest : public QObject {
   QAction* undo() { return h->window().editMenu().undoAction(); }
   QAction* redo() { return h->window().editMenu().redoAction(); }
   const core::TCell& cell(int col, int row) { return h->cell(col, row); }
-  void drag(int col, int row, int toCol, int toRow) {
+  void drag(int col, int row, int toCol, int toRow, bool moveAfterRelease = true) {
     h->toolButton('2');
     h->moveToCell(col, row);
     h->press(35 * col + 17, 35 * row + 17);
     h->moveToCell(col, row, true);
     h->moveToCell(toCol, toRow, true);
     h->release(35 * toCol + 17, 35 * toRow + 17);
-    h->move(35 * toCol + 18, 35 * toRow + 17);
+    if (moveAfterRelease) h->move(35 * toCol + 18, 35 * toRow + 17);
   }
 
 private slots:
@@ -82,12 +82,7 @@ private slots:
   // Right after the release, without another movement, the step is there.
   void ctrlZRightAfterTheRelease() {
     h->place('R', 5, 2);
-    h->toolButton('2');
-    h->moveToCell(5, 2);
-    h->press(35 * 5 + 17, 35 * 2 + 17);
-    h->moveToCell(5, 2, true);
-    h->moveToCell(8, 9, true);
-    h->release(35 * 8 + 17, 35 * 9 + 17);
+    drag(5, 2, 8, 9, false);
     QCOMPARE(cell(8, 9).letter, 'R');
     QVERIFY(undo()->isEnabled());
     QCOMPARE(undo()->text(), QStringLiteral("Rückgängig: Modul R verschieben"));
