@@ -27,10 +27,7 @@ using test_support::CliRun;
 class CliTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("veltra_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = test_support::freshTestDir("veltra_cli_");
     p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
   }
   void TearDown() override { fs::remove_all(dir); }

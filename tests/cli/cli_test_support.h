@@ -4,6 +4,8 @@
 
 #include "core/util/file_io.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -30,6 +32,15 @@ inline CliRun runProgram(const std::string& program, const std::string& args, co
   r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   r.err = readFileText(errFile);
   return r;
+}
+
+// A fresh, empty folder for the running test, named after it.
+inline std::filesystem::path freshTestDir(const std::string& prefix) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    (prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
 }
 
 inline CliRun runCli(const std::string& args, const std::filesystem::path& scratch) {

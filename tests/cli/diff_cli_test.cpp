@@ -23,10 +23,7 @@ using test_support::CliRun;
 class DiffCliTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("veltra_diff_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = test_support::freshTestDir("veltra_diff_");
     p->InitRKreise(readSignalDefaults(VELTRA_PROGRAM_DIR));
     ASSERT_TRUE(placeModule(*p, 4, 5, 2, 'R'));
     createModuleDefaults(*p, p->cell(4, 5, 2));

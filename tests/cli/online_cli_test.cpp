@@ -30,8 +30,7 @@ class OnlineCliTest : public ::testing::Test {
 protected:
   void SetUp() override {
     const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    dir = fs::temp_directory_path() / ("veltra_online_" + test);
-    fs::remove_all(dir);
+    dir = test_support::freshTestDir("veltra_online_");
     fs::create_directories(dir / "mess");
     block = "/veltra_e2e_" + std::to_string(::getpid()) + "_" + test;
     // Loop 2: simulated E1, E5, F7, I1 inverted, Q3 and a gate without output.

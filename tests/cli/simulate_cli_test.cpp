@@ -16,12 +16,7 @@ using test_support::CliRun;
 
 class SimulateCliTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("veltra_simcli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
+  void SetUp() override { dir = test_support::freshTestDir("veltra_simcli_"); }
   void TearDown() override { fs::remove_all(dir); }
 
   CliRun simulate(const std::string& extra, const std::string& record) const {
