@@ -77,7 +77,7 @@ bool sameModuleContent(const Module& a, const Module& b) {
 
 class Comparer {
 public:
-  Comparer(const Project& a, const Project& b) : m_a(a), m_b(b) {}
+  Comparer(const Project& a, const Project& b) : m_a(a), m_b(b), m_textsA(textsByLoop(a)), m_textsB(textsByLoop(b)) {}
 
   std::vector<ProjectDifference> run() {
     for (int loop = 1; loop <= kLoops; ++loop)
@@ -227,12 +227,15 @@ private:
     }
   }
 
-  static std::map<std::pair<int, int>, std::array<std::string, 3>> textsOf(const Project& p, int loop) {
-    std::map<std::pair<int, int>, std::array<std::string, 3>> out;
+  using CellTexts = std::map<std::pair<int, int>, std::array<std::string, 3>>;
+
+  // The free texts of every loop, read once for all loops.
+  static std::map<int, CellTexts> textsByLoop(const Project& p) {
+    std::map<int, CellTexts> out;
     for (const std::string& entry : p.TextList) {
       const TextAnnotation t = parseTextEntry(entry);
       // The first entry of a cell is the one drawn and edited.
-      if (t.loop == loop && validCol(t.col) && validRow(t.row)) out.try_emplace({t.col, t.row}, t.lines);
+      if (validLoop(t.loop) && validCol(t.col) && validRow(t.row)) out[t.loop].try_emplace({t.col, t.row}, t.lines);
     }
     return out;
   }
@@ -245,9 +248,11 @@ private:
   }
 
   void compareTexts(int loop) {
-    // Most loops have no text: look only when either list names the loop.
-    if (m_a.TextList.empty() && m_b.TextList.empty()) return;
-    const auto olds = textsOf(m_a, loop), news = textsOf(m_b, loop);
+    static const CellTexts kNone;
+    const auto inA = m_textsA.find(loop), inB = m_textsB.find(loop);
+    if (inA == m_textsA.end() && inB == m_textsB.end()) return;
+    const CellTexts& olds = inA == m_textsA.end() ? kNone : inA->second;
+    const CellTexts& news = inB == m_textsB.end() ? kNone : inB->second;
     for (const auto& [cell, lines] : olds) {
       const std::string where = at(cell.first, cell.second);
       auto it = news.find(cell);
@@ -326,6 +331,7 @@ private:
 
   const Project& m_a;
   const Project& m_b;
+  std::map<int, CellTexts> m_textsA, m_textsB;
   std::vector<ProjectDifference> m_out;
 };
 

@@ -120,6 +120,19 @@ const DiffCase kDiffCases[] = {
 INSTANTIATE_TEST_SUITE_P(Kinds, DiffKindTest, ::testing::ValuesIn(kDiffCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Texts are compared per loop: the same cell in another loop is a text taken
+// away from the one and put into the other; an entry naming no valid loop
+// is no text.
+TEST_F(CompareTest, TextsBelongToTheirLoop) {
+  b->TextList = {"Vorlauf|Heizkreis 2|=40102", "Geist||=2010102"};
+  auto d = diff();
+  ASSERT_EQ(d.size(), 2u) << formatDifferences(d);
+  EXPECT_EQ(d[0].loop, 3);
+  EXPECT_EQ(d[0].text, "Text (2, 3) entfernt: \"Vorlauf / Heizkreis 2\"");
+  EXPECT_EQ(d[1].loop, 4);
+  EXPECT_EQ(d[1].text, "Text (2, 3) hinzugefügt: \"Vorlauf / Heizkreis 2\"");
+}
+
 // A removed module takes its connection ends with it; both are listed.
 TEST_F(CompareTest, RemovedModuleAndItsConnection) {
   deleteModule(*b, 3, 5, 8);
